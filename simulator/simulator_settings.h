@@ -1,11 +1,11 @@
-// What the phone simulator is told through its environment variables.
-//
-//   P2KSIM_ROOT        host folder holding the phone's file system (default: "phone" beside the
-//   DLL) P2KSIM_LOG         call log file (default: p2ksim.log beside the DLL) P2KSIM_CONNECTED 1:
-//   the phone is in P2K mode from the start, without P2K_Init P2KSIM_STATUS      n: what
-//   P2K_GetStatus reports while connected (default 1) P2KSIM_FAIL        Entry:n[,Entry:n...]: that
-//   entry's n-th call fails P2KSIM_PULL_AFTER  n: the cable is pulled after the n-th call of any
-//   entry P2KSIM_SHORT_READ  n: File_Read gives at most n bytes
+// What the phone simulator is told through its environment variables (see README.md):
+// - P2KSIM_ROOT: host folder holding the phone's file system (default: "phone" beside the DLL);
+// - P2KSIM_LOG: call log file (default: p2ksim.log beside the DLL);
+// - P2KSIM_CONNECTED: 1 puts the phone in P2K mode from the start, without P2K_Init;
+// - P2KSIM_STATUS: n, what P2K_GetStatus reports while connected (default 1);
+// - P2KSIM_FAIL: Entry:n[,Entry:n...], that entry's n-th call fails;
+// - P2KSIM_PULL_AFTER: n, the cable is pulled after the n-th call of any entry;
+// - P2KSIM_SHORT_READ: n, File_Read gives at most n bytes.
 // Values that are not whole numbers count as not set.
 #pragma once
 
