@@ -1,0 +1,166 @@
+// libFuzzer target for the operator table rewrite.
+//
+// Input: byte 0 and bit 0 of byte 1 give the new name's length (0 to 511); bit 7 of byte 1 asks
+// for the image to be zero-filled up to the read limit, as the phone's read block is. The name
+// follows (shorter when the input ends first), the rest is the image.
+//
+// Besides its own flags, the program takes -make_seeds=DIR: it writes a few seed inputs into DIR
+// and fuzzes from them (passed on as -seed_inputs, so no corpus folder grows between runs).
+#include "phone/operator_table.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+void check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "operator table fuzz check failed: %s\n", what);
+        std::abort();
+    }
+}
+
+void check_accepted(const std::string& image, const std::string& name,
+                    const std::vector<operator_record>& old_records, const rewrite_result& result) {
+    std::vector<operator_record> records;
+    check(parse_operator_table(result.table, records), "the new table parses");
+    check(records.size() == old_records.size(), "the new table keeps the record count");
+    check(result.table.size() == records.size() * (5 + name.size()), "the new table has no extras");
+    check(result.table.size() <= static_cast<size_t>(operator_table_read_limit),
+          "the new table fits the read limit");
+    for (size_t i = 0; i < records.size(); ++i) {
+        check(records[i].key == old_records[i].key, "keys stay in place, byte for byte");
+        check(records[i].name == name, "every record carries the new name");
+    }
+
+    std::string read_back = result.table;
+    read_back.resize(std::max(image.size(), read_back.size()), '\0');
+    const rewrite_result again = rewrite_operator_table(read_back, name);
+    check(again.status == rewrite_status::ok, "a new table is accepted again");
+    check(again.table == result.table, "rewriting a new table again changes nothing");
+}
+
+void check_refusal_reason(const std::string& name, size_t count, const rewrite_result& result) {
+    const size_t limit = operator_table_read_limit;
+    const size_t longest = static_cast<size_t>(result.longest_name);
+    check(result.longest_name >= 0 && result.longest_name <= operator_name_max,
+          "longest_name is a length byte");
+    check(longest == 0 || count * (5 + longest) <= limit, "longest_name fits");
+    check(longest == static_cast<size_t>(operator_name_max) || count * (6 + longest) > limit,
+          "longest_name is the longest that fits");
+    const bool fits = !name.empty() && name.size() <= longest;
+    check(fits == (result.status == rewrite_status::ok), "accepted exactly when the name fits");
+    check(!name.empty() || result.status == rewrite_status::empty_name, "empty name refused");
+}
+
+std::string make_input(size_t name_length, bool zero_fill, const std::string& name,
+                       const std::string& image) {
+    std::string input;
+    input.push_back(static_cast<char>(name_length & 0xFF));
+    input.push_back(static_cast<char>((name_length >> 8) | (zero_fill ? 0x80 : 0)));
+    return input + name + image;
+}
+
+std::string record(const std::string& key, const std::string& name) {
+    return key + static_cast<char>(name.size()) + name;
+}
+
+std::vector<std::string> seed_inputs() {
+    const std::string key_with_zero("\x52\xF0\x10\x00", 4);
+    std::string full_table;  // 1000 records of 20 bytes: exactly the read limit
+    for (int i = 0; i < 1000; ++i) {
+        full_table += record(key_with_zero, std::string(15, static_cast<char>('A' + i % 26)));
+    }
+    const std::string odd_records = record(std::string(4, '\0'), "") +
+                                    record("\xFF\xFF\xFF\xFF", "") +
+                                    record(key_with_zero, std::string(7, '\xFF'));
+    const std::string super_line = "Super-Line";
+    return {
+        make_input(super_line.size(), true, super_line, record(key_with_zero, "abc")),
+        make_input(super_line.size(), false, super_line, full_table),
+        make_input(2, true, "\xFF\x01", odd_records),
+        make_input(256, true, std::string(256, 'n'), record("KEY1", "abc")),
+        make_input(1, false, "x", full_table.substr(0, 19990)),
+    };
+}
+
+// Handles -make_seeds=DIR and turns it into libFuzzer's -seed_inputs=FILE,FILE,...
+void make_seeds(int* argc, char*** argv) {
+    static std::vector<std::string> args;
+    static std::vector<char*> arg_pointers;
+    const std::string flag = "-make_seeds=";
+    for (int i = 0; i < *argc; ++i) {
+        std::string arg = (*argv)[i];
+        if (arg.compare(0, flag.size(), flag) == 0) {
+            const std::filesystem::path dir = arg.substr(flag.size());
+            std::filesystem::create_directories(dir);
+            arg = "-seed_inputs=";
+            const std::vector<std::string> seeds = seed_inputs();
+            for (size_t s = 0; s < seeds.size(); ++s) {
+                const std::filesystem::path file = dir / ("seed" + std::to_string(s));
+                std::ofstream(file, std::ios::binary | std::ios::trunc) << seeds[s];
+                arg += (s == 0 ? "" : ",") + file.string();
+            }
+        }
+        args.push_back(arg);
+    }
+    for (std::string& arg : args) {
+        arg_pointers.push_back(arg.data());
+    }
+    arg_pointers.push_back(nullptr);
+    *argv = arg_pointers.data();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    make_seeds(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 2) {
+        return 0;
+    }
+    const size_t name_length = data[0] | ((data[1] & 1) << 8);
+    const bool zero_fill = (data[1] & 0x80) != 0;
+    const size_t name_bytes = std::min(name_length, size - 2);
+    const std::string name(reinterpret_cast<const char*>(data) + 2, name_bytes);
+    std::string image(reinterpret_cast<const char*>(data) + 2 + name_bytes, size - 2 - name_bytes);
+    if (zero_fill && image.size() < static_cast<size_t>(operator_table_read_limit)) {
+        image.resize(operator_table_read_limit, '\0');
+    }
+
+    const rewrite_result result = rewrite_operator_table(image, name);
+    std::vector<operator_record> old_records;
+    const bool parsed = parse_operator_table(image, old_records);
+    check(result.status != rewrite_status::ok || !result.table.empty(), "ok gives a table");
+    check(result.status == rewrite_status::ok || result.table.empty(), "refusals give no table");
+    check(result.record_count == static_cast<int32_t>(old_records.size()), "record_count");
+    if (!parsed) {
+        check(result.status == rewrite_status::damaged, "a damaged image is refused");
+        return 0;
+    }
+    if (old_records.empty()) {
+        check(result.status == rewrite_status::no_table, "an image of no records is refused");
+        return 0;
+    }
+    size_t old_length = 0;
+    for (const operator_record& r : old_records) {
+        old_length += 5 + r.name.size();
+    }
+    check(result.old_table_length == static_cast<int32_t>(old_length), "old_table_length");
+    check(image.find_first_not_of('\0', old_length) == std::string::npos,
+          "only zero bytes follow the table");
+    check_refusal_reason(name, old_records.size(), result);
+    if (result.status == rewrite_status::ok) {
+        check_accepted(image, name, old_records, result);
+    }
+    return 0;
+}
