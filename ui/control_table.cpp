@@ -1,0 +1,131 @@
+// The control table: one entry per control number with the control's platform window and
+// its kind, grown to the number plus a step when a number beyond its end is stored. Also
+// the container for new controls, the stack of containers saved by tab controls, the
+// font every control gets, and the open option group.
+#include "ui/control_table.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <vector>
+
+#include "ui/control.h"
+#include "ui/window_table.h"
+
+namespace {
+
+// Storage is always held for capacity + 2 entries; only the first capacity are used.
+int capacity = 0;
+std::vector<control_entry> control_table;
+const control_entry spare_entry;
+
+HWND container = nullptr;
+std::array<HWND, container_stack_room> container_stack = {};
+int container_depth = 0;
+
+HFONT default_font() {
+    return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+}
+HFONT control_font = nullptr;
+bool option_group = false;
+
+}  // namespace
+
+void init_control_layer() {
+    capacity = initial_control_capacity;
+    control_table.assign(capacity + 2, control_entry{});
+    container = nullptr;
+    container_stack.fill(nullptr);
+    container_depth = 0;
+    control_font = default_font();
+    option_group = false;
+    InitCommonControls();
+}
+
+int control_capacity() {
+    return capacity;
+}
+
+const control_entry& control_entry_of(int number) {
+    if (number < 0 || number >= capacity) {
+        return spare_entry;
+    }
+    return control_table[number];
+}
+
+bool store_control(int number, HWND handle, const control_kind* kind) {
+    if (number < 0) {
+        return false;
+    }
+    if (number >= capacity) {
+        capacity = number + control_capacity_step;
+        control_table.resize(capacity + 2);
+    }
+    control_table[number] = {handle, kind};
+    return true;
+}
+
+HWND create_child_control(int number, DWORD extended_style, const char* class_name, DWORD style,
+                          const std::string& text, int x, int y, int width, int height) {
+    return CreateWindowExA(extended_style, class_name, text.c_str(), style, x, y, width, height,
+                           container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(number)),
+                           program_instance(), nullptr);
+}
+
+HWND create_common_control(int number, DWORD extended_style, const char* class_name, DWORD style,
+                           const std::string& text, int x, int y, int width, int height,
+                           const control_kind* kind) {
+    if (number < 0) {
+        return nullptr;
+    }
+    HWND handle =
+        create_child_control(number, extended_style, class_name, style, text, x, y, width, height);
+    store_control(number, handle, kind);
+    if (handle != nullptr) {
+        SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(control_font), TRUE);
+    }
+    option_group = false;
+    return handle;
+}
+
+void set_container(window_handle window) {
+    container = window;
+}
+
+void close_container() {
+    if (container_depth > 0) {
+        container = container_stack[--container_depth];
+    }
+}
+
+HWND current_container() {
+    return container;
+}
+
+void make_container(HWND window) {
+    container = window;
+}
+
+bool push_container() {
+    if (container_depth >= container_stack_room) {
+        return false;
+    }
+    container_stack[container_depth++] = container;
+    return true;
+}
+
+void set_control_font(std::intptr_t font) {
+    control_font = font == -1 ? default_font() : reinterpret_cast<HFONT>(font);
+}
+
+bool option_group_open() {
+    return option_group;
+}
+
+void open_option_group() {
+    option_group = true;
+}
+
+// Text fields, text boxes, labels and static frames: every operation is the default.
+const control_kind plain_kind = {};

@@ -1,0 +1,17 @@
+// Edit controls: one-line text fields and multi-line text boxes, with a sunken edge.
+// Their text is the window text; they have no state. Each returns the control's platform
+// handle, 0 when it could not be made.
+#pragma once
+
+#include <string>
+
+#include "ui/window_handle.h"
+
+// Extended-style choice carried in the text box's flags: no sunken edge.
+constexpr int text_box_flag_no_edge = 0x20000;
+
+window_handle create_text_field(int number, int x, int y, int width, int height,
+                                const std::string& text);
+// The flags are edit-control style bits (0x8E4: multi-line, auto-scrolling, read-only).
+window_handle create_text_box(int number, int x, int y, int width, int height,
+                              const std::string& text, int flags);

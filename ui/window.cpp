@@ -1,0 +1,217 @@
+// The window table: one record per window number with the platform window, its Tab and
+// Shift+Tab accelerators and its class "WindowClass_<number>", registered from one class
+// template whose window procedure turns platform messages into the layer's events.
+#include "ui/window.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "ui/event.h"
+#include "ui/window_procedure.h"
+#include "ui/window_table.h"
+
+namespace {
+
+struct window_record {
+    HWND handle = nullptr;
+    int accelerator_count = 0;
+    std::vector<ACCEL> accelerators;
+    HACCEL accelerator_table = nullptr;
+};
+
+// Storage is always held for capacity + 2 records; only the first capacity are used.
+int capacity = 0;
+std::vector<window_record> window_table;
+HWND current = nullptr;
+WNDCLASSA class_template = {};
+HBRUSH background_brush = nullptr;
+
+std::string class_name_of(int number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "WindowClass_%ld", static_cast<long>(number));
+    return name;
+}
+
+window_record* slot_of(int number) {
+    if (number < 0 || number >= capacity) {
+        return nullptr;
+    }
+    return &window_table[number];
+}
+
+void grow_for(int number) {
+    if (number >= capacity) {
+        capacity = number + window_capacity_step;
+        window_table.resize(capacity + 2);
+    }
+}
+
+// The style word for the platform and the centring the flags ask for.
+enum class centring { none, screen, active_window };
+
+centring take_centring(int& style) {
+    style ^= window_flag_hidden;  // the flag means hidden, the style bit means visible
+    centring mode = centring::none;
+    if (style & window_flag_centre_on_screen) {
+        style &= ~window_flag_centre_on_screen;
+        mode = centring::screen;
+    }
+    if (style & window_flag_centre_on_active) {
+        style &= ~window_flag_centre_on_active;
+        mode = centring::active_window;
+    }
+    return mode;
+}
+
+POINT screen_centred(int outer_width, int outer_height) {
+    const int screen_width = GetSystemMetrics(SM_CXSCREEN);
+    const int screen_height = GetSystemMetrics(SM_CYSCREEN);
+    return {(screen_width >> 1) - (outer_width >> 1), (screen_height >> 1) - (outer_height >> 1)};
+}
+
+POINT centred_on_active(int outer_width, int outer_height) {
+    HWND active = GetActiveWindow();
+    RECT area;
+    if (active == nullptr || !GetWindowRect(active, &area)) {
+        return screen_centred(outer_width, outer_height);
+    }
+    POINT place = {area.left - (outer_width >> 1) + ((area.right - area.left) >> 1),
+                   area.top - (outer_height >> 1) + ((area.bottom - area.top) >> 1)};
+    if (place.x < 0) {
+        place.x = 0;
+    }
+    if (place.y < 0) {
+        place.y = 0;
+    }
+    return place;
+}
+
+void give_accelerators(window_record& record) {
+    record.accelerator_count = 2;
+    record.accelerators = {
+        {FVIRTKEY | FNOINVERT, VK_TAB, command_focus_next},
+        {FVIRTKEY | FNOINVERT | FSHIFT, VK_TAB, command_focus_previous},
+    };
+    record.accelerator_table =
+        CreateAcceleratorTableA(record.accelerators.data(), record.accelerator_count);
+}
+
+}  // namespace
+
+HINSTANCE program_instance() {
+    return GetModuleHandleA(nullptr);
+}
+
+void init_window_layer() {
+    clear_event_state();
+    capacity = initial_window_capacity;
+    window_table.assign(capacity + 2, window_record{});
+    current = nullptr;
+    if (background_brush == nullptr) {
+        background_brush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    }
+    class_template = {};
+    class_template.style = 0;
+    class_template.lpfnWndProc = window_procedure;
+    class_template.hInstance = program_instance();
+    class_template.hIcon = LoadIconA(program_instance(), MAKEINTRESOURCEA(1));
+    class_template.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    class_template.hbrBackground = background_brush;
+    class_template.lpszClassName = page_class_name;
+    RegisterClassA(&class_template);
+}
+
+window_handle open_window(int number, int x, int y, int width, int height, int flags,
+                          const std::string& title) {
+    if (number < 0) {
+        return nullptr;
+    }
+    grow_for(number);
+    close_window(number);
+
+    const std::string class_name = class_name_of(number);
+    WNDCLASSA window_class = class_template;
+    window_class.lpszClassName = class_name.c_str();
+    RegisterClassA(&window_class);
+
+    int style = flags;
+    const centring mode = take_centring(style);
+    RECT outer = {x, y, x + width, y + height};
+    AdjustWindowRect(&outer, static_cast<DWORD>(style), FALSE);
+    const int outer_width = outer.right - outer.left;
+    const int outer_height = outer.bottom - outer.top;
+    POINT place = {x, y};
+    if (mode == centring::screen) {
+        place = screen_centred(outer_width, outer_height);
+    } else if (mode == centring::active_window) {
+        place = centred_on_active(outer_width, outer_height);
+    }
+
+    HWND handle = CreateWindowExA(0, class_name.c_str(), title.c_str(), static_cast<DWORD>(style),
+                                  place.x, place.y, outer_width, outer_height, nullptr, nullptr,
+                                  program_instance(), nullptr);
+    window_record& record = window_table[number];
+    record.handle = handle;
+    if (handle == nullptr) {
+        return nullptr;
+    }
+    current = handle;
+    give_accelerators(record);
+    return handle;
+}
+
+void close_window(int number) {
+    window_record* record = slot_of(number);
+    if (record == nullptr || record->handle == nullptr) {
+        return;
+    }
+    HWND handle = record->handle;
+    record->handle = nullptr;
+    DestroyWindow(handle);
+    UnregisterClassA(class_name_of(number).c_str(), program_instance());
+    if (record->accelerator_count != 0) {
+        record->accelerators.clear();
+        DestroyAcceleratorTable(record->accelerator_table);
+        record->accelerator_table = nullptr;
+    }
+}
+
+void close_all_windows() {
+    for (int number = capacity - 1; number >= 0; --number) {
+        close_window(number);
+    }
+}
+
+window_handle current_window() {
+    return current;
+}
+
+void make_current_window(HWND window) {
+    current = window;
+}
+
+window_handle window_of(int number) {
+    window_record* record = slot_of(number);
+    return record == nullptr ? nullptr : record->handle;
+}
+
+int window_number_of(window_handle window) {
+    if (window == nullptr) {
+        return -1;
+    }
+    for (int number = 0; number < capacity; ++number) {
+        if (window_table[number].handle == window) {
+            return number;
+        }
+    }
+    return -1;
+}
+
+HACCEL accelerator_table_of(HWND window) {
+    const int number = window_number_of(window);
+    return number < 0 ? nullptr : window_table[number].accelerator_table;
+}
+
+int window_capacity() {
+    return capacity;
+}

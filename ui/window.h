@@ -1,0 +1,54 @@
+// Numbered top-level windows. The application names each window by a small number of
+// its own choosing; the layer keeps one record per number with the platform window, a
+// window class named after the number and a Tab / Shift+Tab accelerator table. The
+// window opened last is the current window, the parent that the application hands to
+// the control layer and to the status bar.
+#pragma once
+
+#include <string>
+
+#include "ui/window_handle.h"
+
+// Bits of the flag word of open_window that the layer interprets; every other bit is a
+// platform window style bit and reaches the platform unchanged.
+constexpr int window_flag_centre_on_screen = 0x00000001;
+constexpr int window_flag_centre_on_active = 0x00000002;  // wins over centring on the screen
+constexpr int window_flag_hidden = 0x10000000;            // the inverse of the visible style bit
+
+// Accelerator commands of every window: Tab and Shift+Tab move the keyboard focus.
+constexpr int command_focus_next = 1212;
+constexpr int command_focus_previous = 1213;
+
+constexpr int initial_window_capacity = 10;
+constexpr int window_capacity_step = 10;
+
+// Clears the window table and the event state and registers "TemplateClass", the class
+// of tab pages. Called once at start-up, after init_control_layer.
+void init_window_layer();
+
+// Opens a window under the number, replacing a window already open under it. Width and
+// height are those of the client area; x and y are the outer top-left corner unless the
+// flags ask for centring. Returns the handle, or 0 when the platform refuses the window
+// or the number is negative.
+window_handle open_window(int number, int x, int y, int width, int height, int flags,
+                          const std::string& title);
+
+// Destroys the window open under the number and unregisters its class; nothing happens
+// for a number without a window. The current window is not changed.
+void close_window(int number);
+
+// Closes every window, from the highest number down to 0.
+void close_all_windows();
+
+// The window most recently opened with success; 0 before that.
+window_handle current_window();
+
+// The window open under the number, or 0.
+window_handle window_of(int number);
+
+// The number of the window, searched from 0 upward, or -1 when it is none of the
+// numbered windows (a tab page, say).
+int window_number_of(window_handle window);
+
+// Number of usable slots of the window table.
+int window_capacity();

@@ -1,0 +1,174 @@
+// The layer's window procedure. It records the event that a message raises in the event
+// state (the last writer wins) and lets the platform handle everything else. Control
+// commands and notifications name their control by its child-window id, which is the
+// control number.
+#include "ui/window_procedure.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <cstring>
+
+#include "ui/event.h"
+#include "ui/event_state.h"
+#include "ui/focus_navigation.h"
+#include "ui/tab_control.h"
+#include "ui/window.h"
+
+namespace {
+
+constexpr int command_control_id = -10000;  // a control with this id raises command events
+constexpr int class_name_room = 50;
+
+window_callback callback = nullptr;
+
+bool class_begins_with(HWND window, const char* prefix) {
+    char name[class_name_room] = {};
+    GetClassNameA(window, name, class_name_room);
+    return std::strncmp(name, prefix, std::strlen(prefix)) == 0;
+}
+
+int id_of(HWND window) {
+    return static_cast<int>(GetWindowLongPtrA(window, GWLP_ID));
+}
+
+void raise(int code, int control_number) {
+    events.code = code;
+    events.control_number = control_number;
+}
+
+void handle_command(WPARAM wparam, LPARAM lparam) {
+    const int low = LOWORD(wparam);
+    const int high = HIWORD(wparam);
+    if (lparam != 0) {
+        HWND control = reinterpret_cast<HWND>(lparam);
+        raise(event_control_used, low);
+        events.detail = high;
+        if (id_of(control) == command_control_id) {
+            events.code = event_command;
+        }
+        if (class_begins_with(control, "List")) {
+            if (high == LBN_SELCHANGE) {
+                events.detail = 0;
+            } else if (high != LBN_DBLCLK) {
+                events.code = event_none;
+            }
+        }
+    } else if (high == 0) {
+        raise(event_command, static_cast<int>(wparam));  // a menu command
+    } else if (low == command_focus_next) {
+        focus_next_control();
+    } else if (low == command_focus_previous) {
+        focus_previous_control();
+    } else {
+        raise(event_command, low);
+    }
+}
+
+// Detail of a click notification of a tab control, tree view or list view; -1 for others.
+int click_detail(UINT code) {
+    switch (code) {
+        case NM_CLICK:
+            return 0;
+        case NM_RCLICK:
+            return 1;
+        case NM_DBLCLK:
+        case LVN_ITEMACTIVATE:
+            return 2;
+        case NM_RDBLCLK:
+            return 3;
+        default:
+            return -1;
+    }
+}
+
+void handle_notification(const NMHDR* header) {
+    if (header == nullptr) {
+        return;
+    }
+    const UINT code = header->code;
+    const int sender_id = static_cast<int>(header->idFrom);
+    if (class_begins_with(header->hwndFrom, "SysT") ||
+        class_begins_with(header->hwndFrom, "SysL")) {
+        if (code == TCN_SELCHANGE) {
+            raise(event_control_used, sender_id);
+            show_selected_page(header->hwndFrom);
+            SetFocus(header->hwndFrom);
+            return;
+        }
+        const int detail = click_detail(code);
+        if (detail != -1) {
+            events.detail = detail;
+        }
+        if (events.detail != -1 || code == TVN_SELCHANGEDA || code == LVN_ITEMCHANGED) {
+            raise(event_control_used, sender_id);
+        }
+        return;
+    }
+    if (code == UDN_DELTAPOS) {
+        raise(event_control_used, sender_id);
+        events.detail = reinterpret_cast<const NMUPDOWN*>(header)->iDelta;
+    }
+}
+
+// A mouse action on a notification-area icon: wparam is the icon's id, lparam the mouse
+// message.
+void handle_tray(WPARAM wparam, LPARAM lparam) {
+    raise(event_none, static_cast<int>(wparam));
+    static const struct {
+        LPARAM mouse_message;
+        int detail;
+    } clicks[] = {
+        {WM_LBUTTONUP, 0}, {WM_RBUTTONUP, 1}, {WM_LBUTTONDBLCLK, 2}, {WM_RBUTTONDBLCLK, 3}};
+    for (const auto& click : clicks) {
+        if (lparam == click.mouse_message) {
+            events.code = event_tray;
+            events.detail = click.detail;
+        }
+    }
+}
+
+}  // namespace
+
+void set_window_callback(window_callback procedure) {
+    callback = procedure;
+}
+
+LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    events.window = window;
+    events.wparam = wparam;
+    events.lparam = lparam;
+    if (callback != nullptr) {
+        const LRESULT result = callback(window, message, wparam, lparam);
+        if (result != callback_default) {
+            return result;
+        }
+    }
+    switch (message) {
+        case WM_NOTIFY:
+            handle_notification(reinterpret_cast<const NMHDR*>(lparam));
+            return 0;
+        case WM_HSCROLL:
+            raise(event_control_used, lparam != 0 ? id_of(reinterpret_cast<HWND>(lparam)) : 0);
+            return 0;
+        case WM_COMMAND:
+            handle_command(wparam, lparam);
+            return 0;
+        case message_tray_event:
+            handle_tray(wparam, lparam);
+            return 0;
+        case message_size_notice:
+            events.code = event_size;
+            return 0;
+        case WM_SIZE:
+            PostMessageA(window, message_size_notice, wparam, lparam);
+            return 0;
+        case message_tray_icon:
+            PostMessageA(window, message_tray_event, wparam, lparam);
+            return 0;
+        case WM_CLOSE:
+            events.code = event_close_request;
+            return 0;
+        default:
+            return DefWindowProcA(window, message, wparam, lparam);
+    }
+}

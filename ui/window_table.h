@@ -1,0 +1,18 @@
+// What the rest of the layer needs from the window table: the accelerator table of a
+// window for the event wait, the program's module instance, and the class of tab pages.
+#pragma once
+
+#include <windows.h>
+
+// Class of the pages of tab controls, registered once by init_window_layer from the same
+// template as the windows' own classes.
+constexpr char page_class_name[] = "TemplateClass";
+
+// The accelerator table of the first slot whose window is the given one; 0 when none.
+HACCEL accelerator_table_of(HWND window);
+
+// The module instance of the program, the owner of every window class and window.
+HINSTANCE program_instance();
+
+// Makes the given handle the current window.
+void make_current_window(HWND window);
