@@ -15,6 +15,13 @@ window_handle create_text_field(int number, int x, int y, int width, int height,
                                  width, height, &plain_kind);
 }
 
+void limit_control_text(int number, int max_length) {
+    const control_entry& entry = control_entry_of(number);
+    if (entry.handle != nullptr) {
+        SendMessageA(entry.handle, EM_LIMITTEXT, static_cast<WPARAM>(max_length), 0);
+    }
+}
+
 window_handle create_text_box(int number, int x, int y, int width, int height,
                               const std::string& text, int flags) {
     const DWORD extended_style = (flags & text_box_flag_no_edge) != 0 ? 0 : WS_EX_CLIENTEDGE;

@@ -184,6 +184,15 @@ TEST_F(control_test, TextIsTheWindowTextOfControlsWithoutStateOfTheirOwn) {
     EXPECT_EQ(get_control_text(105), "");
 }
 
+TEST_F(control_test, TextLimitStopsTypingAndPastingBeyondIt) {
+    create_text_field(105, 100, 40, 120, 20, "abc");
+    limit_control_text(105, 5);
+    SendMessageA(control_handle(105), EM_SETSEL, 3, 3);
+    SendMessageA(control_handle(105), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("defgh"));
+    EXPECT_EQ(get_control_text(105), "abcde");
+    limit_control_text(-1, 5);  // no control: nothing happens
+}
+
 TEST_F(control_test, TextReadIsBoundedTo4999Bytes) {
     const std::string long_text(6000, 'k');
     create_text_box(200, 0, 0, 100, 100, long_text, 0x8E4);

@@ -1,0 +1,57 @@
+#include "app/program.h"
+
+#include "app/main_window.h"
+#include "app/settings.h"
+#include "phone/main_window_numbers.h"
+#include "runtime/library.h"
+#include "phone/phone_library.h"
+#include "phone/progress.h"
+#include "runtime/memory_block.h"
+#include "runtime/number_text.h"
+#include "runtime/program_directory.h"
+#include "runtime/random.h"
+#include "ui/control.h"
+#include "ui/ui_layer.h"
+#include "ui/message_box.h"
+
+namespace {
+
+constexpr int32_t notice_runs = 20;
+
+void show_start_notice(int32_t start_count) {
+    show_message(join_lines({"This is your " + number_to_text(start_count) + " use of this program",
+                             "Note: you need to DEactivate", "seem 32", "record 1", "offset 40h",
+                             "bit 4", "", "If you want, backup your ''/a/plmn_text_table.bin''"}),
+                 message_box_information);
+}
+
+void release_everything() {
+    release_blocks();
+    release_ui_layer();
+}
+
+}  // namespace
+
+int run_program(uint32_t random_seed) {
+    init_program_directory();
+    seed_random(random_seed);
+    init_ui_layer();
+
+    settings values = read_settings();
+    build_main_window(values.wait_seconds);
+
+    if (open_library(phone_library_number, phone_library_name) == 0) {
+        show_message("Can't load Platform 2000 API dll. Program will be terminated!",
+                     message_box_exclamation);
+        release_everything();
+        return 0;
+    }
+    if (values.start_count < notice_runs) show_start_notice(values.start_count);
+
+    int32_t wait_seconds = values.wait_seconds;
+    run_event_loop(wait_seconds);
+
+    write_settings({get_control_state(wait_track_bar), next_start_count(values.start_count)});
+    release_everything();
+    return 0;
+}

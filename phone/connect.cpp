@@ -1,0 +1,35 @@
+#include "phone/connect.h"
+
+#include "phone/main_window_numbers.h"
+#include "phone/phone_library.h"
+#include "phone/progress.h"
+#include "runtime/delay.h"
+#include "runtime/number_text.h"
+#include "ui/control.h"
+#include "ui/event.h"
+
+std::string connect_timer_text(int32_t step, int32_t wait_seconds) {
+    int32_t tenths = step * wait_seconds / 10;
+    return "Waiting while switching to P2K Mode. Timer:[" + number_to_text(tenths / 10) + "." +
+           number_to_text(tenths % 10) + "s]";
+}
+
+void run_connect(int32_t wait_seconds) {
+    p2k_init();
+    for (int32_t i = 0; i <= 100; ++i) {
+        sleep_ms(wait_seconds * 10);
+        set_control_state(step_bar, i);
+        set_control_state(overall_bar, i);
+        show_status(connect_timer_text(i, wait_seconds));
+        poll_event();
+    }
+    if (p2k_get_status() == 1) {
+        show_status("Connected in P2K Mode.");
+        return;
+    }
+    show_message(join_lines({"Can't connect phone in", "Platform 2000 Mode.",
+                             "Program waited " + number_to_text(wait_seconds) + " sec.",
+                             "Examine your drivers or increase ''Wait'' time."}),
+                 message_box_stop);
+    show_status("Failed.");
+}

@@ -1,0 +1,15 @@
+#include "phone/restart.h"
+
+#include "phone/phone_library.h"
+#include "phone/progress.h"
+
+void run_restart() {
+    if (p2k_get_status() == 0) {
+        show_status("Phone is not connected, can't restart");
+        return;
+    }
+    show_status("Restarting.");
+    run_progress(300, 2);  // the overall bar is full from the middle of the run on
+    p2k_restart();
+    show_status("Restarted.");
+}
