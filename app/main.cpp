@@ -2,4 +2,6 @@
 
 #include "app/program.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return run_program(GetTickCount()); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return run_program(GetTickCount());
+}

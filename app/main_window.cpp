@@ -31,7 +31,8 @@ constexpr int32_t no_control = -1;
 void fill_text_box(int32_t number, const std::vector<std::string>& lines) {
     for (size_t i = 1; i < lines.size(); ++i) {
         std::string text = get_control_text(number) + lines[i];
-        if (i + 1 < lines.size()) text += "\r\n";
+        if (i + 1 < lines.size())
+            text += "\r\n";
         set_control_text(number, text);
     }
 }
@@ -90,12 +91,20 @@ void run_event_loop(int32_t& wait_seconds) {
                     wait_seconds = get_control_state(wait_track_bar);
                     set_control_text(wait_label, wait_label_text(wait_seconds));
                     break;
-                case connect_button: run_connect(wait_seconds); break;
-                case patch_button: run_patch(); break;
-                case restart_button: run_restart(); break;
-                default: break;
+                case connect_button:
+                    run_connect(wait_seconds);
+                    break;
+                case patch_button:
+                    run_patch();
+                    break;
+                case restart_button:
+                    run_restart();
+                    break;
+                default:
+                    break;
             }
         }
-        if (event == event_close_request) return;
+        if (event == event_close_request)
+            return;
     }
 }

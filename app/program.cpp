@@ -46,7 +46,8 @@ int run_program(uint32_t random_seed) {
         release_everything();
         return 0;
     }
-    if (values.start_count < notice_runs) show_start_notice(values.start_count);
+    if (values.start_count < notice_runs)
+        show_start_notice(values.start_count);
 
     int32_t wait_seconds = values.wait_seconds;
     run_event_loop(wait_seconds);

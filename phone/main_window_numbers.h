@@ -22,8 +22,8 @@ constexpr int32_t license_box = 400;
 
 constexpr int32_t main_status_bar = 0;
 
-constexpr int32_t table_block = 1;    // the table read from the phone, then the table to write
-constexpr int32_t verify_block = 2;   // the table read back after writing
+constexpr int32_t table_block = 1;   // the table read from the phone, then the table to write
+constexpr int32_t verify_block = 2;  // the table read back after writing
 
 constexpr char main_window_title[] = "[RUS] P2k Korvane Tevra v3.1-tisku";
 

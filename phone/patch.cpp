@@ -30,7 +30,8 @@ void fail(const std::string& text, int flags) {
 // Reads up to the read limit of the phone's table into a zero-filled memory block.
 std::string read_table_into(int32_t block) {
     uint8_t* image = allocate_block(block, operator_table_read_limit);
-    if (!image) return std::string();
+    if (!image)
+        return std::string();
     read_phone_file(operator_table_path, image, operator_table_read_limit);
     return std::string(reinterpret_cast<const char*>(image), operator_table_read_limit);
 }
@@ -43,20 +44,22 @@ void report_refusal(const rewrite_result& result) {
                  message_box_exclamation);
             break;
         case rewrite_status::damaged:
-            fail(join_lines({table_name + " doesn't look like operator table.",
-                             "Nothing was written."}),
+            fail(join_lines(
+                     {table_name + " doesn't look like operator table.", "Nothing was written."}),
                  message_box_exclamation);
             break;
         case rewrite_status::name_too_long:
-            fail(join_lines({"Name is too long for this table.",
-                             "Use " + number_to_text(result.longest_name) + " characters or less."}),
-                 message_box_exclamation);
+            fail(
+                join_lines({"Name is too long for this table.",
+                            "Use " + number_to_text(result.longest_name) + " characters or less."}),
+                message_box_exclamation);
             break;
         case rewrite_status::empty_name:
             show_empty_name_message();
             show_status("Failed.");
             break;
-        case rewrite_status::ok: break;
+        case rewrite_status::ok:
+            break;
     }
 }
 
@@ -64,14 +67,16 @@ void write_table(const std::string& table) {
     // The table holds zero bytes: it is copied into the block by its length.
     int32_t length = static_cast<int32_t>(table.size());
     uint8_t* bytes = allocate_block(table_block, length + 1);
-    if (bytes) write_block_text(bytes, table, length);
+    if (bytes)
+        write_block_text(bytes, table, length);
     write_phone_file(operator_table_path, bytes, length);
 }
 
 // The phone's file read back must hold exactly the table written.
 bool table_reads_back_as(const std::string& table) {
     std::string image = read_table_into(verify_block);
-    if (image.empty()) return false;
+    if (image.empty())
+        return false;
     return image.compare(0, table.size(), table) == 0 &&
            image.find_first_not_of('\0', table.size()) == std::string::npos;
 }
@@ -110,8 +115,8 @@ void run_patch() {
     }
     std::string backup_path;
     if (!save_table_backup(image.substr(0, result.old_table_length), backup_path)) {
-        fail(join_lines({"Can't save backup of phone table to", backup_path,
-                         "Nothing was written."}),
+        fail(join_lines(
+                 {"Can't save backup of phone table to", backup_path, "Nothing was written."}),
              message_box_stop);
         return;
     }

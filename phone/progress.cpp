@@ -7,7 +7,9 @@
 #include "ui/message_box.h"
 #include "ui/status_bar.h"
 
-void show_status(const std::string& text) { set_status_text(main_status_bar, 0, text, 0); }
+void show_status(const std::string& text) {
+    set_status_text(main_status_bar, 0, text, 0);
+}
 
 void show_message(const std::string& text, int flags) {
     message_box(main_window_title, text, flags);
@@ -26,7 +28,8 @@ std::string join_lines(std::initializer_list<std::string> lines) {
     std::string text;
     bool first = true;
     for (const std::string& line : lines) {
-        if (!first) text += '\n';
+        if (!first)
+            text += '\n';
         text += line;
         first = false;
     }

@@ -14,9 +14,9 @@ new_file_result save_new_file(const std::string& path, const std::string& bytes)
                    : new_file_result::failed;
     }
     DWORD written = 0;
-    bool ok = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
-                                          &written, nullptr) &&
-                                written == bytes.size());
+    bool ok = bytes.empty() ||
+              (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+               written == bytes.size());
     ok = FlushFileBuffers(file) && ok;
     ok = CloseHandle(file) && ok;
     if (!ok) {
@@ -27,7 +27,8 @@ new_file_result save_new_file(const std::string& path, const std::string& bytes)
 }
 
 bool make_folder(const std::string& path) {
-    if (CreateDirectoryA(path.c_str(), nullptr)) return true;
+    if (CreateDirectoryA(path.c_str(), nullptr))
+        return true;
     DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
@@ -36,7 +37,7 @@ std::string local_time_stamp() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth,
-                  now.wDay, now.wHour, now.wMinute, now.wSecond);
+    std::snprintf(stamp, sizeof stamp, "%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay,
+                  now.wHour, now.wMinute, now.wSecond);
     return stamp;
 }

@@ -16,15 +16,18 @@ namespace {
 
 bool read_file(const char* path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in)
+        return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }
 
 bool all_digits(const std::string& s) {
-    if (s.empty()) return false;
+    if (s.empty())
+        return false;
     for (char c : s)
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
     return true;
 }
 
@@ -53,7 +56,8 @@ std::string decode_digits(const std::string& key, bool network) {
     }
     std::string out;
     for (unsigned v : d) {
-        if (v == 0xF) continue;
+        if (v == 0xF)
+            continue;
         out += v < 10 ? static_cast<char>('0' + v) : '?';
     }
     return out;
@@ -70,7 +74,8 @@ int make_table(const char* list_path, const char* table_path) {
     int line_number = 0;
     while (std::getline(lines, line)) {
         ++line_number;
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#')
+            continue;
         std::istringstream fields(line);
         std::string mcc, mnc, name;
         fields >> mcc >> mnc;
@@ -110,8 +115,10 @@ int print_table(const char* table_path) {
 
 int main(int argc, char** argv) {
     std::string command = argc > 1 ? argv[1] : "";
-    if (command == "make" && argc == 4) return make_table(argv[2], argv[3]);
-    if (command == "print" && argc == 3) return print_table(argv[2]);
+    if (command == "make" && argc == 4)
+        return make_table(argv[2], argv[3]);
+    if (command == "print" && argc == 3)
+        return print_table(argv[2]);
     std::fprintf(stderr, "usage: %s make LIST TABLE | print TABLE\n", argv[0]);
     return 2;
 }
