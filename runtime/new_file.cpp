@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 new_file_result save_new_file(const std::string& path, const std::string& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -37,7 +35,7 @@ std::string local_time_stamp() {
     SYSTEMTIME now;
     GetLocalTime(&now);
     char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay,
-                  now.wHour, now.wMinute, now.wSecond);
+    wsprintfA(stamp, "%04u%02u%02u-%02u%02u%02u", now.wYear, now.wMonth, now.wDay, now.wHour,
+              now.wMinute, now.wSecond);
     return stamp;
 }

@@ -1,0 +1,244 @@
+#include "tests/app/program_process.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+
+#include "tests/app/program_box_icon.h"
+
+namespace {
+
+constexpr DWORD idle_timeout_ms = 10000;
+constexpr DWORD run_deadline_ms = 20000;
+constexpr DWORD close_repeat_ms = 300;
+constexpr DWORD poll_ms = 20;
+constexpr UINT send_timeout_ms = 2000;
+constexpr int wait_label_id = 103;
+constexpr int track_bar_id = 104;
+constexpr int box_text_id = 0xFFFF;
+
+std::string tests_folder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string class_of(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+// The text of a window of another process, through WM_GETTEXT with a time-out.
+std::string text_of(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, send_timeout_ms,
+                             &length))
+        return "<no answer>";
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
+                             SMTO_ABORTIFHUNG, send_timeout_ms, &copied))
+        return "<no answer>";
+    text.resize(copied);
+    return text;
+}
+
+struct window_search {
+    DWORD process_id;
+    const char* title;
+    bool box;
+    HWND found;
+};
+
+BOOL CALLBACK match_window(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<window_search*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.process_id || !IsWindowVisible(window))
+        return TRUE;
+    if ((class_of(window) == "#32770") != search.box)
+        return TRUE;
+    char title[128] = {};
+    GetWindowTextA(window, title, sizeof title);
+    if (search.title != nullptr && std::string(title) != search.title)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+HWND find_box(DWORD process_id) {
+    window_search search{process_id, nullptr, true, nullptr};
+    EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct control_search {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK match_control(HWND child, LPARAM parameter) {
+    auto& search = *reinterpret_cast<control_search*>(parameter);
+    if (GetDlgCtrlID(child) != search.id)
+        return TRUE;
+    search.found = child;
+    return FALSE;
+}
+
+// The control with the id anywhere below the window (the controls sit on tab pages).
+HWND find_control(HWND window, int id) {
+    control_search search{id, nullptr};
+    EnumChildWindows(window, match_control, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Keeps what the box says, presses OK and waits until it is gone.
+seen_box close_box(HWND box) {
+    seen_box seen;
+    seen.caption = text_of(box);
+    HWND text = GetDlgItem(box, box_text_id);
+    seen.text = text != nullptr ? text_of(text) : "<no text item>";
+    seen.icon_flags = recognise_box_icon(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    const DWORD start = GetTickCount();
+    while (IsWindow(box) && IsWindowVisible(box) && GetTickCount() - start < idle_timeout_ms)
+        Sleep(poll_ms);
+    return seen;
+}
+
+void read_main_window(HWND window, program_run& run) {
+    run.main_window_seen = true;
+    HWND label = find_control(window, wait_label_id);
+    run.wait_label = label != nullptr ? text_of(label) : "<no label 103>";
+    HWND track_bar = find_control(window, track_bar_id);
+    DWORD_PTR position = static_cast<DWORD_PTR>(-1);
+    if (track_bar != nullptr)
+        SendMessageTimeoutA(track_bar, TBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, send_timeout_ms,
+                            &position);
+    run.track_position = static_cast<int>(position);
+}
+
+BOOL CALLBACK check_painted(HWND child, LPARAM parameter) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(parameter) = false;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string make_scratch_folder() {
+    static int made = 0;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    for (;;) {
+        std::string folder = std::string(temp) + "kt-program-" +
+                             std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++made);
+        if (CreateDirectoryA(folder.c_str(), nullptr))
+            return folder + "\\";
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return std::string();
+    }
+}
+
+void remove_folder(const std::string& folder) {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(folder), ignored);
+}
+
+bool copy_beside_tests(const std::string& name, const std::string& folder) {
+    return CopyFileA((tests_folder() + name).c_str(), (folder + name).c_str(), FALSE) != 0;
+}
+
+bool file_exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string file_bytes(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string bytes;
+    char buffer[512];
+    DWORD count = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0)
+        bytes.append(buffer, count);
+    CloseHandle(file);
+    return bytes;
+}
+
+bool put_file(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return written == bytes.size();
+}
+
+HWND find_main_window(DWORD process_id, const char* title) {
+    window_search search{process_id, title, false, nullptr};
+    EnumWindows(match_window, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool is_painted(HWND window) {
+    if (!IsWindowVisible(window) || GetUpdateRect(window, nullptr, FALSE))
+        return false;
+    bool painted = true;
+    EnumChildWindows(window, check_painted, reinterpret_cast<LPARAM>(&painted));
+    return painted;
+}
+
+program_run run_program_in(const std::string& folder, const std::string& working_directory) {
+    program_run run;
+    std::string command = "\"" + folder + program_file + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA((folder + program_file).c_str(), &command[0], nullptr, nullptr, FALSE, 0,
+                        nullptr, working_directory.c_str(), &startup, &process))
+        return run;
+    run.started = true;
+
+    WaitForInputIdle(process.hProcess, idle_timeout_ms);
+    run.box_after_input_idle = find_box(process.dwProcessId) != nullptr;
+
+    const DWORD start = GetTickCount();
+    DWORD last_close = 0;
+    bool close_posted = false;
+    while (GetTickCount() - start < run_deadline_ms) {
+        if (WaitForSingleObject(process.hProcess, poll_ms) == WAIT_OBJECT_0) {
+            run.ended = true;
+            break;
+        }
+        if (HWND box = find_box(process.dwProcessId)) {
+            run.boxes.push_back(close_box(box));
+            continue;
+        }
+        HWND window = find_main_window(process.dwProcessId, program_title);
+        if (window == nullptr)
+            continue;
+        if (!run.main_window_seen)
+            read_main_window(window, run);
+        if (!close_posted || GetTickCount() - last_close >= close_repeat_ms) {
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            close_posted = true;
+            last_close = GetTickCount();
+        }
+    }
+    if (!run.ended) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, idle_timeout_ms);
+    }
+    GetExitCodeProcess(process.hProcess, &run.exit_code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}

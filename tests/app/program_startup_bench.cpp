@@ -1,0 +1,134 @@
+// Start-up time of the program to its first painted window, beside the minimal Win32 program
+// that opens one window, measured in turns in the same run. Each start is timed from just
+// before CreateProcess until the main window is visible and neither it nor any of its controls
+// has anything left to paint, watched from outside by polling. The program starts in a fresh
+// folder with the phone simulator and a settings file past the start notice.
+// Usage: program_startup_bench [RUNS]   (prints the medians in milliseconds)
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/app/program_process.h"
+
+namespace {
+
+constexpr DWORD start_deadline_ms = 20000;
+constexpr DWORD close_deadline_ms = 10000;
+constexpr DWORD close_repeat_ms = 300;
+constexpr char minimal_file[] = "program_minimal_window.exe";
+constexpr char minimal_title[] = "minimal window";
+
+double now_ms() {
+    static LARGE_INTEGER frequency = {};
+    if (frequency.QuadPart == 0)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct start_time {
+    bool ok = false;
+    double visible_ms = 0;
+    double painted_ms = 0;
+};
+
+// Asks the window to close until the process has ended; false if it does not end in time.
+bool close_and_wait(const PROCESS_INFORMATION& process, HWND window) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < close_deadline_ms) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process.hProcess, close_repeat_ms) == WAIT_OBJECT_0)
+            return true;
+    }
+    TerminateProcess(process.hProcess, 1);
+    return false;
+}
+
+start_time time_start(const std::string& folder, const char* file, const char* title) {
+    start_time time;
+    std::string command = "\"" + folder + file + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const double start = now_ms();
+    if (!CreateProcessA((folder + file).c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process))
+        return time;
+    HWND window = nullptr;
+    while (now_ms() - start < start_deadline_ms) {
+        if (window == nullptr && (window = find_main_window(process.dwProcessId, title)))
+            time.visible_ms = now_ms() - start;
+        if (window != nullptr && is_painted(window)) {
+            time.painted_ms = now_ms() - start;
+            time.ok = true;
+            break;
+        }
+        if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0)
+            break;
+    }
+    if (window == nullptr || !close_and_wait(process, window))
+        time.ok = false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return time;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+    const std::string folder = make_scratch_folder();
+    if (folder.empty() || !copy_beside_tests(program_file, folder) ||
+        !copy_beside_tests(library_file, folder) || !copy_beside_tests(minimal_file, folder) ||
+        !put_file(folder + "Sett.ings", "0\r\n20\r\n")) {
+        std::printf("cannot prepare %s\n", folder.c_str());
+        return 1;
+    }
+    std::vector<double> minimal_visible, minimal_painted, program_visible, program_painted;
+    std::vector<double> painted_ratios;  // each start of the program against the one before it
+    int failures = 0;
+    // The first start of each warms the caches and is not counted.
+    for (int run = 0; run <= runs; ++run) {
+        const start_time minimal = time_start(folder, minimal_file, minimal_title);
+        const start_time program = time_start(folder, program_file, program_title);
+        if (!minimal.ok || !program.ok) {
+            ++failures;
+            continue;
+        }
+        if (run == 0)
+            continue;
+        minimal_visible.push_back(minimal.visible_ms);
+        minimal_painted.push_back(minimal.painted_ms);
+        program_visible.push_back(program.visible_ms);
+        program_painted.push_back(program.painted_ms);
+        painted_ratios.push_back(program.painted_ms / minimal.painted_ms);
+    }
+    remove_folder(folder);
+    if (program_painted.empty()) {
+        std::printf("no start could be timed\n");
+        return 1;
+    }
+    std::printf("start-up, median of %zu starts each (%d failed), ms from CreateProcess:\n",
+                program_painted.size(), failures);
+    std::printf("  %-24s %10s %10s\n", "", "visible", "painted");
+    std::printf("  %-24s %10.1f %10.1f\n", "minimal window", median(minimal_visible),
+                median(minimal_painted));
+    std::printf("  %-24s %10.1f %10.1f\n", program_file, median(program_visible),
+                median(program_painted));
+    std::printf("  %-24s %10.2f %10.2f\n", "ratio",
+                median(program_visible) / median(minimal_visible),
+                median(program_painted) / median(minimal_painted));
+    std::printf("  %-24s %10s %10.2f\n", "median of paired ratios", "", median(painted_ratios));
+    return failures == 0 ? 0 : 1;
+}

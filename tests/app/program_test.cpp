@@ -1,0 +1,154 @@
+// The built program as its own process, started from another working directory in a fresh
+// folder, driven from outside: its start notice and message boxes, the wait shown on the main
+// page, the settings file "Sett.ings" it keeps beside itself, and how it ends.
+#include <gtest/gtest.h>
+
+#include "tests/app/program_process.h"
+
+namespace {
+
+constexpr char settings_name[] = "Sett.ings";
+constexpr int information = 0x40;
+constexpr int exclamation = 0x30;
+
+std::string start_notice(const std::string& count) {
+    return "This is your " + count +
+           " use of this program\nNote: you need to DEactivate\nseem 32\nrecord 1\noffset "
+           "40h\nbit 4\n\nIf you want, backup your ''/a/plmn_text_table.bin''";
+}
+
+std::string shown(const std::string& bytes) {
+    std::string text;
+    for (unsigned char byte : bytes) {
+        if (byte == '\r')
+            text += "\\r";
+        else if (byte == '\n')
+            text += "\\n";
+        else
+            text += static_cast<char>(byte);
+    }
+    return text;
+}
+
+// A folder holding the program (and the phone simulator unless told otherwise), and a second
+// one to start it from.
+class program_test : public ::testing::Test {
+protected:
+    std::string folder;
+    std::string elsewhere;
+    std::string settings;
+
+    void SetUp() override { prepare(true); }
+    void TearDown() override {
+        remove_folder(folder);
+        remove_folder(elsewhere);
+    }
+
+    void prepare(bool with_library) {
+        folder = make_scratch_folder();
+        elsewhere = make_scratch_folder();
+        ASSERT_FALSE(folder.empty());
+        ASSERT_FALSE(elsewhere.empty());
+        settings = folder + settings_name;
+        ASSERT_TRUE(copy_beside_tests(program_file, folder)) << "error " << GetLastError();
+        if (with_library) {
+            ASSERT_TRUE(copy_beside_tests(library_file, folder)) << "error " << GetLastError();
+        }
+    }
+
+    program_run run() {
+        program_run result = run_program_in(folder, elsewhere);
+        EXPECT_TRUE(result.started) << "error " << GetLastError();
+        EXPECT_TRUE(result.ended) << "the program did not end after its window was closed";
+        EXPECT_EQ(result.exit_code, 0u);
+        EXPECT_FALSE(file_exists(elsewhere + settings_name))
+            << "settings written into the working directory";
+        return result;
+    }
+};
+
+// Each case: the settings file before the run (none: no file), whether the test holds it open
+// so that the program cannot delete it, what the main page and the notice show, and the file's
+// bytes after the window was closed.
+TEST_F(program_test, SettingsFileAcrossOneRun) {
+    const struct {
+        const char* name;
+        const char* before;
+        bool held_open;
+        const char* wait_label;
+        int track_position;
+        const char* notice_count;  // nullptr: no notice
+        const char* after;
+    } cases[] = {
+        {"first run", nullptr, false, "Wait 0 sec. for P2K device.", 0, "0", "0\r\n1\r\n"},
+        {"wait beyond the track bar", "35\r\n20\r\n", false, "Wait 20 sec. for P2K device.", 20,
+         nullptr, "20\r\n21\r\n"},
+        {"largest start count", "0\r\n2147483647\r\n", false, "Wait 0 sec. for P2K device.", 0,
+         nullptr, "0\r\n2147483647\r\n"},
+        {"longer file that cannot be deleted", "7\r\n5\r\nSOME OLD TAIL\r\n", true,
+         "Wait 7 sec. for P2K device.", 7, "5", "7\r\n6\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeleteFileA(settings.c_str());
+        if (c.before != nullptr) {
+            ASSERT_TRUE(put_file(settings, c.before));
+        }
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (c.held_open) {
+            held = CreateFileA(settings.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(held, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+            ASSERT_FALSE(DeleteFileA(settings.c_str())) << "the held file could be deleted";
+        }
+
+        const program_run result = run();
+        if (held != INVALID_HANDLE_VALUE) {
+            CloseHandle(held);
+        }
+
+        EXPECT_TRUE(result.main_window_seen);
+        EXPECT_EQ(result.wait_label, c.wait_label);
+        EXPECT_EQ(result.track_position, c.track_position);
+        if (c.notice_count == nullptr) {
+            EXPECT_FALSE(result.box_after_input_idle);
+            EXPECT_EQ(result.boxes.size(), 0u) << "first box: " << result.boxes[0].text;
+        } else {
+            ASSERT_EQ(result.boxes.size(), 1u);
+            EXPECT_EQ(result.boxes[0].caption, program_title);
+            EXPECT_EQ(result.boxes[0].text, start_notice(c.notice_count));
+            EXPECT_EQ(result.boxes[0].icon_flags, information);
+        }
+        EXPECT_EQ(shown(file_bytes(settings)), shown(c.after));
+    }
+}
+
+// The notice shows on the first twenty runs: the twentieth run says 19, the next one is quiet.
+TEST_F(program_test, NoticeEndsAfterTwentyRuns) {
+    ASSERT_TRUE(put_file(settings, "0\r\n19\r\n"));
+    const program_run twentieth = run();
+    ASSERT_EQ(twentieth.boxes.size(), 1u);
+    EXPECT_EQ(twentieth.boxes[0].text, start_notice("19"));
+    EXPECT_EQ(shown(file_bytes(settings)), shown("0\r\n20\r\n"));
+
+    const program_run next = run();
+    EXPECT_FALSE(next.box_after_input_idle);
+    EXPECT_EQ(next.boxes.size(), 0u) << "first box: " << next.boxes[0].text;
+    EXPECT_EQ(shown(file_bytes(settings)), shown("0\r\n21\r\n"));
+}
+
+// Without the phone library the program says so and ends; the settings file it created empty
+// at start is never written.
+TEST_F(program_test, MissingLibraryEndsWithoutWritingSettings) {
+    ASSERT_TRUE(DeleteFileA((folder + library_file).c_str()));
+    const program_run result = run();
+    ASSERT_EQ(result.boxes.size(), 1u);
+    EXPECT_EQ(result.boxes[0].caption, program_title);
+    EXPECT_EQ(result.boxes[0].text,
+              "Can't load Platform 2000 API dll. Program will be terminated!");
+    EXPECT_EQ(result.boxes[0].icon_flags, exclamation);
+    EXPECT_TRUE(file_exists(settings));
+    EXPECT_EQ(shown(file_bytes(settings)), "");
+}
+
+}  // namespace
