@@ -27,7 +27,10 @@ void fail(const std::string& text, int flags) {
     show_status("Failed.");
 }
 
-// Reads up to the read limit of the phone's table into a zero-filled memory block.
+// Reads up to the read limit of the phone's table into a zero-filled memory block. What the
+// block shows is all there is to judge by: a read that the library cuts short on a record
+// boundary, or a file longer than the limit whose first 20000 bytes end on one, reads like a
+// whole table.
 std::string read_table_into(int32_t block) {
     uint8_t* image = allocate_block(block, operator_table_read_limit);
     if (!image)
