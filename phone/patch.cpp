@@ -1,6 +1,5 @@
 #include "phone/patch.h"
 
-#include <cstring>
 #include <string>
 
 #include "phone/main_window_numbers.h"
@@ -66,13 +65,14 @@ void report_refusal(const rewrite_result& result) {
     }
 }
 
-void write_table(const std::string& table) {
+// The table in memory block 1, ready for the write; null when there is no memory for it.
+const uint8_t* table_in_block(const std::string& table) {
     // The table holds zero bytes: it is copied into the block by its length.
     int32_t length = static_cast<int32_t>(table.size());
     uint8_t* bytes = allocate_block(table_block, length + 1);
     if (bytes)
         write_block_text(bytes, table, length);
-    write_phone_file(operator_table_path, bytes, length);
+    return bytes;
 }
 
 // The phone's file read back must hold exactly the table written.
@@ -104,14 +104,9 @@ void run_patch() {
     show_status("Patching...");
     run_progress(100, 1);
 
-    // The name may have been changed during the run: what the field holds now is written.
-    std::string name = get_control_text(name_field);
-    if (text_length(name) == 0) {
-        show_empty_name_message();
-        show_status("Failed.");
-        return;
-    }
-    rewrite_result result = rewrite_operator_table(image, name);
+    // The name may have been changed during the run: what the field holds now is written
+    // (the rewrite refuses it if it was emptied).
+    rewrite_result result = rewrite_operator_table(image, get_control_text(name_field));
     if (result.status != rewrite_status::ok) {
         report_refusal(result);
         return;
@@ -124,7 +119,12 @@ void run_patch() {
         return;
     }
 
-    write_table(result.table);
+    const uint8_t* bytes = table_in_block(result.table);
+    if (!bytes) {
+        fail(join_lines({"Out of memory.", "Nothing was written."}), message_box_stop);
+        return;
+    }
+    write_phone_file(operator_table_path, bytes, static_cast<int32_t>(result.table.size()));
     if (!table_reads_back_as(result.table)) {
         fail(join_lines({"Phone table was not written correctly!", "Your old table is saved in",
                          backup_path}),
