@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "phone/main_window_numbers.h"
 #include "tests/app/program_box_icon.h"
 
 namespace {
@@ -13,8 +14,6 @@ constexpr DWORD run_deadline_ms = 20000;
 constexpr DWORD close_repeat_ms = 300;
 constexpr DWORD poll_ms = 20;
 constexpr UINT send_timeout_ms = 2000;
-constexpr int wait_label_id = 103;
-constexpr int track_bar_id = 104;
 constexpr int box_text_id = 0xFFFF;
 
 std::string tests_folder() {
@@ -110,9 +109,9 @@ seen_box close_box(HWND box) {
 
 void read_main_window(HWND window, program_run& run) {
     run.main_window_seen = true;
-    HWND label = find_control(window, wait_label_id);
+    HWND label = find_control(window, wait_label);
     run.wait_label = label != nullptr ? text_of(label) : "<no label 103>";
-    HWND track_bar = find_control(window, track_bar_id);
+    HWND track_bar = find_control(window, wait_track_bar);
     DWORD_PTR position = static_cast<DWORD_PTR>(-1);
     if (track_bar != nullptr)
         SendMessageTimeoutA(track_bar, TBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, send_timeout_ms,
