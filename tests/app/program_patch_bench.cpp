@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "tests/app/bench_clock.h"
 #include "phone/main_window_numbers.h"
 #include "phone/operator_table.h"
 #include "phone/patch.h"
@@ -40,15 +41,6 @@ struct sleep_span {
     double end;
 };
 std::vector<sleep_span> sleeps;  // every sleep_ms since the list was last cleared
-
-double now_ms() {
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/bench_clock.h"
 #include "tests/app/program_process.h"
 
 namespace {
@@ -21,15 +22,6 @@ constexpr DWORD close_deadline_ms = 10000;
 constexpr DWORD close_repeat_ms = 300;
 constexpr char minimal_file[] = "program_minimal_window.exe";
 constexpr char minimal_title[] = "minimal window";
-
-double now_ms() {
-    static LARGE_INTEGER frequency = {};
-    if (frequency.QuadPart == 0)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 struct start_time {
     bool ok = false;
