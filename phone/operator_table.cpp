@@ -96,3 +96,15 @@ bool parse_operator_table(const std::string& bytes, std::vector<operator_record>
     }
     return !walk.damaged;
 }
+
+std::string format_operator_table(const std::vector<operator_record>& records) {
+    std::string table;
+    for (const operator_record& record : records) {
+        std::string key = record.key.substr(0, key_size);
+        key.resize(key_size, '\0');
+        table += key;
+        table += static_cast<char>(record.name.size());
+        table += record.name;
+    }
+    return table;
+}

@@ -52,3 +52,8 @@ struct operator_record {
 // Returns false when a header or a name runs past the end; records then holds the whole records
 // before that one. All-zero or empty bytes are a table of no records (true).
 bool parse_operator_table(const std::string& bytes, std::vector<operator_record>& records);
+
+// The records laid out as the phone keeps them, in order, without zero fill. Each key is
+// written as its first four bytes (padded with zero bytes when shorter) and each name must
+// hold at most operator_name_max bytes.
+std::string format_operator_table(const std::vector<operator_record>& records);

@@ -1,0 +1,50 @@
+#include "phone/network_code.h"
+
+namespace {
+
+constexpr unsigned filler = 0xF;  // the third MNC digit of a two-digit MNC
+
+unsigned nibble(const std::string& key, int byte, bool high) {
+    const unsigned value = static_cast<unsigned char>(key[byte]);
+    return high ? value >> 4 : value & 0xF;
+}
+
+bool is_digits(const std::string& text, size_t from, size_t count) {
+    for (size_t i = from; i < from + count; ++i)
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+std::string network_code_of_key(const std::string& key) {
+    if (key.size() < 3)
+        return std::string();
+    const unsigned digits[] = {nibble(key, 0, false), nibble(key, 0, true), nibble(key, 1, false),
+                               nibble(key, 2, false), nibble(key, 2, true), nibble(key, 1, true)};
+    std::string code;
+    for (int i = 0; i < 6; ++i) {
+        if (i == 5 && digits[i] == filler)
+            break;
+        if (digits[i] > 9)
+            return std::string();
+        if (i == 3)
+            code += '-';
+        code += static_cast<char>('0' + digits[i]);
+    }
+    return code;
+}
+
+std::string key_of_network_code(const std::string& code) {
+    if ((code.size() != 6 && code.size() != 7) || code[3] != '-' || !is_digits(code, 0, 3) ||
+        !is_digits(code, 4, code.size() - 4))
+        return std::string();
+    auto digit = [&](size_t i) { return static_cast<unsigned>(code[i] - '0'); };
+    const unsigned mnc3 = code.size() == 7 ? digit(6) : filler;
+    std::string key(3, '\0');
+    key[0] = static_cast<char>(digit(1) << 4 | digit(0));
+    key[1] = static_cast<char>(mnc3 << 4 | digit(2));
+    key[2] = static_cast<char>(digit(5) << 4 | digit(4));
+    return key;
+}

@@ -1,0 +1,11 @@
+// Names of countries and mobile networks by their codes, from a table that the build generates
+// out of Debian's mobile-broadband-provider-info (operators) and iso-codes (country names).
+// Pure code: the data is compiled in.
+#pragma once
+
+#include <string>
+
+// The country of the code's MCC ("250-01" or "250"); empty when unknown.
+std::string network_country(const std::string& network_code);
+// An operator of the network "MCC-MNC"; empty when unknown.
+std::string network_operator(const std::string& network_code);
