@@ -35,3 +35,4 @@ extern const control_kind progress_bar_kind;
 extern const control_kind tab_kind;
 extern const control_kind list_box_kind;
 extern const control_kind combo_box_kind;
+extern const control_kind list_view_kind;

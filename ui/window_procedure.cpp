@@ -11,6 +11,8 @@
 #include "ui/event.h"
 #include "ui/event_state.h"
 #include "ui/focus_navigation.h"
+#include "ui/list_view.h"
+#include "ui/list_view_notice.h"
 #include "ui/tab_control.h"
 #include "ui/window.h"
 
@@ -81,19 +83,32 @@ int click_detail(UINT code) {
     }
 }
 
-void handle_notification(const NMHDR* header) {
+// The value the window procedure returns for the notification.
+LRESULT handle_notification(const NMHDR* header) {
     if (header == nullptr) {
-        return;
+        return 0;
     }
     const UINT code = header->code;
     const int sender_id = static_cast<int>(header->idFrom);
+    switch (answer_list_view(header)) {
+        case list_view_notice::answered:
+            return 0;
+        case list_view_notice::not_found:
+            return -1;
+        case list_view_notice::label_edited:
+            raise(event_control_used, sender_id);
+            events.detail = list_view_label_edited;
+            return 0;  // the list does not set the text itself
+        case list_view_notice::other:
+            break;
+    }
     if (class_begins_with(header->hwndFrom, "SysT") ||
         class_begins_with(header->hwndFrom, "SysL")) {
         if (code == TCN_SELCHANGE) {
             raise(event_control_used, sender_id);
             show_selected_page(header->hwndFrom);
             SetFocus(header->hwndFrom);
-            return;
+            return 0;
         }
         const int detail = click_detail(code);
         if (detail != -1) {
@@ -102,12 +117,13 @@ void handle_notification(const NMHDR* header) {
         if (events.detail != -1 || code == TVN_SELCHANGEDA || code == LVN_ITEMCHANGED) {
             raise(event_control_used, sender_id);
         }
-        return;
+        return 0;
     }
     if (code == UDN_DELTAPOS) {
         raise(event_control_used, sender_id);
         events.detail = reinterpret_cast<const NMUPDOWN*>(header)->iDelta;
     }
+    return 0;
 }
 
 // A mouse action on a notification-area icon: wparam is the icon's id, lparam the mouse
@@ -145,8 +161,7 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     }
     switch (message) {
         case WM_NOTIFY:
-            handle_notification(reinterpret_cast<const NMHDR*>(lparam));
-            return 0;
+            return handle_notification(reinterpret_cast<const NMHDR*>(lparam));
         case WM_HSCROLL:
             raise(event_control_used, lparam != 0 ? id_of(reinterpret_cast<HWND>(lparam)) : 0);
             return 0;

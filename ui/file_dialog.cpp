@@ -1,0 +1,43 @@
+// Open and save dialogs: GetOpenFileNameA and GetSaveFileNameA with one filter.
+#include "ui/file_dialog.h"
+
+#include <windows.h>
+#include <commdlg.h>
+
+namespace {
+
+// Room for the longest path the platform takes; a longer name is refused by the dialog.
+constexpr DWORD path_room = 32768;
+
+std::string run_dialog(window_handle owner, const std::string& folder, const file_kind& kind,
+                       DWORD flags, BOOL(WINAPI* show)(OPENFILENAMEA*)) {
+    std::string filter = kind.description + '\0' + kind.pattern + '\0' + '\0';
+    std::string path(path_room, '\0');
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = &path[0];
+    dialog.nMaxFile = path_room;
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.lpstrDefExt = kind.extension.empty() ? nullptr : kind.extension.c_str();
+    dialog.Flags = flags | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!show(&dialog)) {
+        return std::string();  // cancelled, or a name longer than the room (FNERR_BUFFERTOOSMALL)
+    }
+    path.resize(path.find('\0'));
+    return path;
+}
+
+}  // namespace
+
+std::string choose_file_to_open(window_handle owner, const std::string& folder,
+                                const file_kind& kind) {
+    return run_dialog(owner, folder, kind, OFN_FILEMUSTEXIST, GetOpenFileNameA);
+}
+
+std::string choose_file_to_save(window_handle owner, const std::string& folder,
+                                const file_kind& kind) {
+    return run_dialog(owner, folder, kind, OFN_OVERWRITEPROMPT, GetSaveFileNameA);
+}

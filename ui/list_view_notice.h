@@ -1,0 +1,14 @@
+// The window procedure's side of list views: the notifications that the layer answers for
+// the lists it holds the rows of.
+#pragma once
+
+#include <windows.h>
+
+enum class list_view_notice {
+    other,         // not answered here: the window procedure goes on with it
+    answered,      // answered; no event
+    not_found,     // answered with -1 (a type-ahead search: no row is picked)
+    label_edited,  // a label edit was kept: an event with list_view_label_edited
+};
+
+list_view_notice answer_list_view(const NMHDR* header);
