@@ -3,10 +3,17 @@
 
 #include <string>
 
-// Message box flags the application uses, each with the single OK button.
+// Message box flags the application uses, each with the single OK button...
 constexpr int message_box_stop = 0x10;
 constexpr int message_box_exclamation = 0x30;
 constexpr int message_box_information = 0x40;
+// ... and a question with the buttons Yes and No.
+constexpr int message_box_question_yes_no = 0x24;
+
+// Codes of the buttons that close a box.
+constexpr int message_box_ok = 1;
+constexpr int message_box_yes = 6;
+constexpr int message_box_no = 7;
 
 // Shows the box until the user closes it; returns the platform's code of the button that
 // closed it (1 for OK), or 0 when no box could be shown. The flags reach the platform
