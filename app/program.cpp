@@ -10,13 +10,17 @@
 #include "runtime/number_text.h"
 #include "runtime/program_directory.h"
 #include "runtime/random.h"
+#include "runtime/single_instance.h"
 #include "ui/control.h"
 #include "ui/ui_layer.h"
 #include "ui/message_box.h"
+#include "ui/window.h"
 
 namespace {
 
 constexpr int32_t notice_runs = 20;
+// Two copies would talk to the one phone at once and both write the settings file at the end.
+constexpr char single_instance_name[] = "korvane-tevra";
 
 void show_start_notice(int32_t start_count) {
     show_message(join_lines({"This is your " + number_to_text(start_count) + " use of this program",
@@ -33,6 +37,10 @@ void release_everything() {
 }  // namespace
 
 int run_program(uint32_t random_seed) {
+    if (!claim_single_instance(single_instance_name)) {
+        bring_other_copy_to_front(main_window, main_window_title);
+        return 0;
+    }
     init_program_directory();
     seed_random(random_seed);
     init_ui_layer();

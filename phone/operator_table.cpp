@@ -97,6 +97,11 @@ bool parse_operator_table(const std::string& bytes, std::vector<operator_record>
     return !walk.damaged;
 }
 
+bool operator_table_fills(const std::string& image) {
+    const table_walk walk = walk_records(image);
+    return !walk.damaged && !walk.starts.empty() && walk.end == image.size();
+}
+
 std::string format_operator_table(const std::vector<operator_record>& records) {
     std::string table;
     for (const operator_record& record : records) {

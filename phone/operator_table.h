@@ -53,6 +53,11 @@ struct operator_record {
 // before that one. All-zero or empty bytes are a table of no records (true).
 bool parse_operator_table(const std::string& bytes, std::vector<operator_record>& records);
 
+// True when the image holds whole records right up to its last byte: the table may go on past
+// the image (a table that stops earlier is followed by zero fill; one cut inside a record is
+// damaged).
+bool operator_table_fills(const std::string& image);
+
 // The records laid out as the phone keeps them, in order, without zero fill. Each key is
 // written as its first four bytes (padded with zero bytes when shorter) and each name must
 // hold at most operator_name_max bytes.

@@ -26,16 +26,29 @@ void fail(const std::string& text, int flags) {
     show_status("Failed.");
 }
 
-// Reads up to the read limit of the phone's table into a zero-filled memory block. What the
-// block shows is all there is to judge by: a read that the library cuts short on a record
-// boundary, or a file longer than the limit whose first 20000 bytes end on one, reads like a
-// whole table.
-std::string read_table_into(int32_t block) {
+// The phone's table as read: the image of the read limit, zero-filled past the file's end.
+struct table_read {
+    std::string image;    // empty when there was no memory for it
+    bool longer = false;  // the file goes on past the read limit
+};
+
+bool table_may_go_on(const uint8_t* bytes, int32_t count) {
+    return operator_table_fills(std::string(reinterpret_cast<const char*>(bytes), count));
+}
+
+// Reads up to the read limit of the phone's table into a zero-filled memory block. Only a table
+// whose records run exactly to the limit can be longer than the read: one byte more is read
+// then. A record never starts with a zero byte (its key begins with MCC digits, and MCCs start
+// at 2), so a nonzero byte there is the start of records that the read did not take.
+table_read read_table_into(int32_t block) {
+    table_read read;
     uint8_t* image = allocate_block(block, operator_table_read_limit);
     if (!image)
-        return std::string();
-    read_phone_file(operator_table_path, image, operator_table_read_limit);
-    return std::string(reinterpret_cast<const char*>(image), operator_table_read_limit);
+        return read;
+    read.longer = read_phone_file(operator_table_path, image, operator_table_read_limit,
+                                  table_may_go_on) != 0;
+    read.image.assign(reinterpret_cast<const char*>(image), operator_table_read_limit);
+    return read;
 }
 
 // Tells the user why the rewrite refused; nothing has been written then.
@@ -77,9 +90,10 @@ const uint8_t* table_in_block(const std::string& table) {
 
 // The phone's file read back must hold exactly the table written.
 bool table_reads_back_as(const std::string& table) {
-    std::string image = read_table_into(verify_block);
-    if (image.empty())
+    const table_read read = read_table_into(verify_block);
+    if (read.image.empty() || read.longer)
         return false;
+    const std::string& image = read.image;
     return image.compare(0, table.size(), table) == 0 &&
            image.find_first_not_of('\0', table.size()) == std::string::npos;
 }
@@ -96,11 +110,19 @@ void run_patch() {
         return;
     }
     show_status("Loading...");
-    std::string image = read_table_into(table_block);
+    const table_read read = read_table_into(table_block);
     if (p2k_get_status() == 0) {
         show_status("Phone is not connected, can't patch");
         return;
     }
+    if (read.longer) {
+        fail(join_lines({table_name + " is longer than " + number_to_text(operator_table_read_limit) +
+                         " bytes.",
+                         "Nothing was written."}),
+             message_box_exclamation);
+        return;
+    }
+    const std::string& image = read.image;
     show_status("Patching...");
     run_progress(100, 1);
 

@@ -56,11 +56,16 @@ int32_t p2k_restart() {
     return call_library_entry(phone_library_number, "P2K_Restart");
 }
 
-void read_phone_file(const std::string& path, uint8_t* buffer, int32_t count) {
+uint8_t read_phone_file(const std::string& path, uint8_t* buffer, int32_t count,
+                        read_more_test may_go_on) {
     file_create(path);
     file_set_pointer();
     file_read(buffer, count);
+    uint8_t probe = 0;
+    if (may_go_on != nullptr && may_go_on(buffer, count))
+        file_read(&probe, 1);  // the read goes on where the last one stopped
     file_close();
+    return probe;
 }
 
 void write_phone_file(const std::string& path, const uint8_t* bytes, int32_t count) {

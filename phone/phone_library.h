@@ -32,9 +32,15 @@ int32_t file_delete(const std::string& path);
 // P2K_Restart(): restarts the phone.
 int32_t p2k_restart();
 
+// Says, from the bytes a read gave, whether the file may go on past them.
+using read_more_test = bool (*)(const uint8_t* bytes, int32_t count);
+
 // Reads the phone file into buffer, at most count bytes: File_Create, File_SetPointer, File_Read,
-// File_Close. A failed read leaves the buffer as it was.
-void read_phone_file(const std::string& path, uint8_t* buffer, int32_t count);
+// File_Close. A failed read leaves the buffer as it was. When may_go_on says so of the buffer
+// after the read, File_Read(probe, 1) into a zero byte follows before File_Close; the result is
+// that byte (nonzero: the file held more than count bytes), and 0 when there was no probe.
+uint8_t read_phone_file(const std::string& path, uint8_t* buffer, int32_t count,
+                        read_more_test may_go_on = nullptr);
 
 // Replaces the phone file with count bytes: File_Delete, File_SetPointer, File_Create,
 // File_Write, File_Close. Between the delete and the end of the write the phone holds no file.

@@ -215,3 +215,16 @@ HACCEL accelerator_table_of(HWND window) {
 int window_capacity() {
     return capacity;
 }
+
+bool bring_other_copy_to_front(int number, const std::string& title) {
+    HWND window = FindWindowA(class_name_of(number).c_str(), title.c_str());
+    if (window == nullptr) {
+        return false;
+    }
+    // Asynchronous: the other copy may be busy with the phone and answer only at its next poll.
+    if (IsIconic(window)) {
+        ShowWindowAsync(window, SW_RESTORE);
+    }
+    SetForegroundWindow(GetLastActivePopup(window));
+    return true;
+}

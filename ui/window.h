@@ -50,5 +50,10 @@ window_handle window_of(int number);
 // numbered windows (a tab page, say).
 int window_number_of(window_handle window);
 
+// Brings the window that another copy of this program keeps under the number, with the title,
+// to the front (restoring it when minimised; the message box it shows, if any, comes first).
+// False when no such window exists.
+bool bring_other_copy_to_front(int number, const std::string& title);
+
 // Number of usable slots of the window table.
 int window_capacity();

@@ -80,6 +80,26 @@ TEST_F(patch_refusal_test, RefusedTablesAndNamesWriteNothing) {
     }
 }
 
+// Records right up to byte 20000 and one more after them: the probe read finds it.
+TEST_F(patch_refusal_test, TableLongerThanTheReadIsRefused) {
+    const std::string table =
+        table_bytes(numbered_records(1000, std::string(15, 'n'))) + "\x52\xF0\x99\x00\x02Op";
+    connected_phone_with(table);
+
+    run_patch();
+
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text,
+              "''/a/plmn_text_table.bin'' is longer than 20000 bytes.\nNothing was written.");
+    EXPECT_EQ(boxes()[0].flags, 0x30);
+    EXPECT_EQ(status_text(), "Failed.");
+    std::vector<std::string> calls = calls_up_to_second_check();
+    calls.insert(calls.begin() + 4, "File_Read(ADDR, 1)");
+    EXPECT_EQ(log_calls(), calls);
+    EXPECT_EQ(phone_table(), table);
+    EXPECT_TRUE(backups().empty());
+}
+
 TEST_F(patch_refusal_test, EmptyNameAtTheStartAsksThePhoneNothing) {
     connected_phone_with(table_bytes(sample_records()));
     set_control_text(name_field, "");

@@ -102,6 +102,57 @@ TEST_F(patch_test, TextTypedDuringTheFirstRunIsWhatIsWritten) {
     EXPECT_EQ(phone_table(), table_bytes(renamed(sample_records(), " ")));
 }
 
+// A table whose records end exactly at the read limit is read with one byte more, and so is the
+// table written back: a phone file that ends there, or goes on with zero bytes, is patched.
+TEST_F(patch_test, TableOfExactlyTheReadLimitIsPatchedAfterAProbe) {
+    const std::string old_table = table_bytes(numbered_records(1000, std::string(15, 'n')));
+    const std::string new_table = table_bytes(numbered_records(1000, "Super-Line-2026"));
+    ASSERT_EQ(old_table.size(), 20000u);
+    auto calls = successful_patch_calls(new_table.size());
+    calls.insert(calls.begin() + 14, "File_Read(ADDR, 1)");
+    calls.insert(calls.begin() + 4, "File_Read(ADDR, 1)");
+    for (const std::string& after : {std::string(), std::string(3, '\0')}) {
+        SCOPED_TRACE(after.size());
+        std::filesystem::remove(call_log);
+        std::filesystem::remove_all(backup_folder());
+        set_control_text(name_field, "Super-Line-2026");
+        connected_phone_with(old_table + after);
+
+        run_patch();
+
+        EXPECT_EQ(status_text(), success_status);
+        EXPECT_EQ(log_calls(), calls);
+        EXPECT_EQ(phone_table(), new_table);
+        const auto saved = backups();
+        ASSERT_EQ(saved.size(), 1u);
+        EXPECT_EQ(saved[0].second, old_table);
+    }
+}
+
+// A full table written over a file that could not be deleted, and that meanwhile holds more:
+// the read-back's probe finds the rest, and the check fails.
+TEST_F(patch_test, ReadBackProbeFindsWhatFollowsAFullTable) {
+    const std::string old_table = table_bytes(numbered_records(1000, std::string(15, 'n')));
+    set_variable("P2KSIM_FAIL", "File_Delete:1");
+    set_control_text(name_field, "Super-Line-2026");
+    connected_phone_with(old_table);
+    run_from_polls([&] {
+        write_file(phone_root / "a" / "plmn_text_table.bin", old_table + "\x52");
+        return true;
+    });
+
+    run_patch();
+
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].flags, 0x10);
+    EXPECT_EQ(boxes()[0].text.substr(0, 38), "Phone table was not written correctly!");
+    EXPECT_EQ(status_text(), "Failed.");
+    EXPECT_EQ(log_calls().end()[-2], "File_Read(ADDR, 1)");
+    const auto saved = backups();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].second, old_table);
+}
+
 TEST_F(patch_test, NotConnectedAtTheFirstCheckAsksThePhoneNothingElse) {
     put_phone_table(table_bytes(sample_records()));
 

@@ -195,14 +195,51 @@ bool is_painted(HWND window) {
     return painted;
 }
 
-program_run run_program_in(const std::string& folder, const std::string& working_directory) {
-    program_run run;
+namespace {
+
+bool start_program(const std::string& folder, const std::string& working_directory,
+                   PROCESS_INFORMATION& process) {
     std::string command = "\"" + folder + program_file + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA((folder + program_file).c_str(), &command[0], nullptr, nullptr, FALSE, 0,
-                        nullptr, working_directory.c_str(), &startup, &process))
+    process = {};
+    return CreateProcessA((folder + program_file).c_str(), &command[0], nullptr, nullptr, FALSE,
+                          0, nullptr, working_directory.c_str(), &startup, &process) != 0;
+}
+
+}  // namespace
+
+brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
+                              DWORD deadline_ms) {
+    brief_run run;
+    PROCESS_INFORMATION process;
+    if (!start_program(folder, working_directory, process))
+        return run;
+    run.started = true;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < deadline_ms) {
+        if (find_box(process.dwProcessId) || find_main_window(process.dwProcessId, nullptr))
+            run.showed_window = true;
+        if (WaitForSingleObject(process.hProcess, poll_ms) == WAIT_OBJECT_0) {
+            run.ended = true;
+            break;
+        }
+    }
+    if (!run.ended) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, idle_timeout_ms);
+    }
+    GetExitCodeProcess(process.hProcess, &run.exit_code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+program_run run_program_in(const std::string& folder, const std::string& working_directory,
+                           const std::function<void(HWND main_window)>& while_open) {
+    program_run run;
+    PROCESS_INFORMATION process;
+    if (!start_program(folder, working_directory, process))
         return run;
     run.started = true;
 
@@ -224,8 +261,11 @@ program_run run_program_in(const std::string& folder, const std::string& working
         HWND window = find_main_window(process.dwProcessId, program_title);
         if (window == nullptr)
             continue;
-        if (!run.main_window_seen)
+        if (!run.main_window_seen) {
             read_main_window(window, run);
+            if (while_open)
+                while_open(window);
+        }
         if (!close_posted || GetTickCount() - last_close >= close_repeat_ms) {
             PostMessageA(window, WM_CLOSE, 0, 0);
             close_posted = true;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,7 +50,22 @@ struct program_run {
 // every box it opens, reads the main window once it is up, asks it to close (again from time
 // to time, for requests dropped while it is busy) and waits for the process to end. A process
 // still running at the deadline is terminated.
-program_run run_program_in(const std::string& folder, const std::string& working_directory);
+// while_open, when given, runs once the main window is up, before the window is asked to close.
+program_run run_program_in(const std::string& folder, const std::string& working_directory,
+                           const std::function<void(HWND main_window)>& while_open = {});
+
+// A start that is expected to end by itself.
+struct brief_run {
+    bool started = false;
+    bool ended = false;          // by itself, before the deadline (else it is terminated)
+    bool showed_window = false;  // any visible window of its own, message boxes included
+    DWORD exit_code = STILL_ACTIVE;
+};
+
+// Starts folder\korvane-tevra.exe from working_directory and waits up to deadline_ms for it
+// to end, watching for windows it shows.
+brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
+                              DWORD deadline_ms);
 
 // For the measurements: the first top-level window of the process that is visible, has the
 // title and is not a message box; nullptr if there is none yet.

@@ -151,4 +151,35 @@ TEST_F(program_test, MissingLibraryEndsWithoutWritingSettings) {
     EXPECT_EQ(shown(file_bytes(settings)), "");
 }
 
+// A second start while the program runs brings the running window forward and ends at once,
+// showing nothing; the first copy goes on and alone writes the settings when it closes.
+TEST_F(program_test, SecondCopyEndsAtOnceAndLeavesTheFirstRunning) {
+    ASSERT_TRUE(put_file(settings, "4\r\n30\r\n"));
+    brief_run second;
+    std::string settings_meanwhile;
+    bool first_restored = false;
+    const program_run first = run_program_in(folder, elsewhere, [&](HWND window) {
+        ShowWindow(window, SW_MINIMIZE);
+        second = run_program_briefly(folder, elsewhere, 10000);
+        settings_meanwhile = file_bytes(settings);
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(20)) {
+            if (!IsIconic(window)) {
+                first_restored = true;
+                break;
+            }
+        }
+    });
+
+    EXPECT_TRUE(second.started);
+    EXPECT_TRUE(second.ended) << "the second copy was still running after 10 s";
+    EXPECT_EQ(second.exit_code, 0u);
+    EXPECT_FALSE(second.showed_window);
+    EXPECT_EQ(shown(settings_meanwhile), shown("4\r\n30\r\n"));
+    EXPECT_TRUE(first_restored) << "the running window was not brought back";
+    EXPECT_TRUE(first.ended);
+    EXPECT_EQ(first.exit_code, 0u);
+    EXPECT_TRUE(first.boxes.empty());
+    EXPECT_EQ(shown(file_bytes(settings)), shown("4\r\n31\r\n"));
+}
+
 }  // namespace

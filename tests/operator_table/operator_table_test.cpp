@@ -87,6 +87,26 @@ TEST(OperatorTable, TableFillingTheWholeBlockKeepsAllRecords) {
     EXPECT_EQ(rewrite_operator_table(image, "Super-Line").old_table_length, 20000);
 }
 
+// Only a table whose whole records reach the image's last byte may go on past the read.
+TEST(OperatorTable, FillsOnlyWhenWholeRecordsReachTheEnd) {
+    std::string full_ending_in_zeros = table_of(1000, 15);
+    full_ending_in_zeros.replace(full_ending_in_zeros.size() - 3, 3, std::string(3, '\0'));
+    const struct {
+        const char* what;
+        std::string image;
+        bool fills;
+    } cases[] = {
+        {"records up to byte 20000", table_of(1000, 15), true},
+        {"last name ending in zero bytes", full_ending_in_zeros, true},
+        {"zero fill after the table", zero_filled(table_of(999, 15)), false},
+        {"last record cut by the end", zero_filled(table_of(1000, 16)), false},
+        {"all zero", std::string(operator_table_read_limit, '\0'), false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(operator_table_fills(c.image), c.fills) << c.what;
+    }
+}
+
 TEST(OperatorTable, KeysAreCopiedByteForByte) {
     const std::string image = zero_filled(record(bytes({0, 0, 0, 0}), "") +  // all-zero record
                                           record(bytes({0, 1, 0, 2}), "abc") +
