@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/networks_page.h"
 #include "app/page_texts.h"
 #include "phone/connect.h"
 #include "phone/main_window_numbers.h"
@@ -73,6 +74,7 @@ void build_main_window(int32_t wait_seconds) {
     build_main_page(wait_seconds);
     build_text_box_page("Help-n-About", about_box, about_page_lines());
     build_text_box_page("License", license_box, license_page_lines());
+    build_networks_page();
 
     create_status_bar(main_status_bar, current_window());
     add_status_field(290);
@@ -101,6 +103,7 @@ void run_event_loop(int32_t& wait_seconds) {
                     run_restart();
                     break;
                 default:
+                    handle_networks_event(event_control());
                     break;
             }
         }

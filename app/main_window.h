@@ -1,5 +1,5 @@
-// The program's only window: a tab control with the pages "Main", "Help-n-About" and
-// "License", and a status bar; and the event loop that hands clicks to the procedures.
+// The program's only window: a tab control with the pages "Main", "Help-n-About", "License"
+// and "Networks", and a status bar; and the event loop that hands clicks to the procedures.
 #pragma once
 
 #include <cstdint>

@@ -19,6 +19,11 @@ constexpr int32_t step_bar = 110;     // 0 to 100: the current run
 constexpr int32_t overall_bar = 111;  // 0 to 400: the whole job
 constexpr int32_t about_box = 200;
 constexpr int32_t license_box = 400;
+constexpr int32_t network_list = 500;  // the Networks page
+constexpr int32_t read_button = 501;
+constexpr int32_t write_button = 502;
+constexpr int32_t open_button = 503;
+constexpr int32_t save_as_button = 504;
 
 constexpr int32_t main_status_bar = 0;
 

@@ -15,6 +15,15 @@ void show_message(const std::string& text, int flags) {
     message_box(main_window_title, text, flags);
 }
 
+bool ask_yes_no(const std::string& text) {
+    return message_box(main_window_title, text, message_box_question_yes_no) == message_box_yes;
+}
+
+void show_failure(const std::string& text, int flags) {
+    show_message(text, flags);
+    show_status("Failed.");
+}
+
 void run_progress(int32_t overall_start, int32_t overall_step) {
     for (int32_t i = 0; i <= 100; ++i) {
         sleep_ms(10);

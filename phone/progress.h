@@ -11,6 +11,10 @@
 void show_status(const std::string& text);
 // A message box titled with the main window's title; flags: message_box_stop and friends.
 void show_message(const std::string& text, int flags);
+// A question with the buttons Yes and No (flags 0x24); true for Yes.
+bool ask_yes_no(const std::string& text);
+// A refusal or failure: the message box, then "Failed." in the status bar.
+void show_failure(const std::string& text, int flags);
 
 // One progress run of 101 steps: every step sleeps 10 ms, sets the step bar to i and the
 // overall bar to overall_start + overall_step * i, and polls one window event, dropping it,

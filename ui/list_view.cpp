@@ -26,11 +26,10 @@ struct list_row {
 struct list_store {
     HWND list = nullptr;
     std::vector<list_row> rows;
+    std::vector<list_view_edit> edits;  // kept, not taken yet
 };
 
 std::vector<list_store> stores;
-int edited_row = -1;
-std::string edited_text;
 
 list_store* store_of(HWND list) {
     for (list_store& store : stores) {
@@ -106,12 +105,12 @@ void begin_edit(const NMLVDISPINFOA* display) {
 
 bool end_edit(const NMLVDISPINFOA* display) {
     const char* text = display->item.pszText;
+    list_store* store = store_of(display->hdr.hwndFrom);
     if (text == nullptr || *text == '\0' ||
         row_of(display->hdr.hwndFrom, display->item.iItem) == nullptr) {
         return false;
     }
-    edited_row = display->item.iItem;
-    edited_text = text;
+    store->edits.push_back({display->item.iItem, text});
     return true;
 }
 
@@ -148,6 +147,7 @@ int count_rows(HWND list) {
 void clear_rows(HWND list) {
     if (list_store* store = store_of(list)) {
         store->rows.clear();
+        store->edits.clear();
     }
     SendMessageA(list, LVM_SETITEMCOUNT, 0, 0);
 }
@@ -172,9 +172,9 @@ window_handle create_list_view(int number, int x, int y, int width, int height) 
         return nullptr;
     }
     if (list_store* old = store_of(list)) {
-        old->rows.clear();  // a handle of a destroyed list, reused
+        *old = {list, {}, {}};  // a handle of a destroyed list, reused
     } else {
-        stores.push_back({list, {}});
+        stores.push_back({list, {}, {}});
     }
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     return list;
@@ -250,12 +250,12 @@ void edit_list_view_label(int number, int row) {
     }
 }
 
-int list_view_edited_row() {
-    return edited_row;
-}
-
-std::string list_view_edited_text() {
-    return edited_text;
+std::vector<list_view_edit> take_list_view_edits(int number) {
+    std::vector<list_view_edit> edits;
+    if (list_store* store = store_of(handle_of(number))) {
+        edits.swap(store->edits);
+    }
+    return edits;
 }
 
 list_view_notice answer_list_view(const NMHDR* header) {

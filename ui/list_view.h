@@ -6,8 +6,9 @@
 // The label editor opens on F2 or a double click on a row (and on the platform's own slow
 // click on the selected row); it takes at most list_view_label_max bytes, Enter keeps and Esc
 // cancels. A kept, non-empty text raises a control event with the detail
-// list_view_label_edited; list_view_edited_row and list_view_edited_text tell what was typed.
-// The cell keeps its text: the application decides what it shows.
+// list_view_label_edited and waits, with its row, until take_list_view_edits takes it (an
+// edit ended by a click elsewhere raises the clicked control's event instead, and waits all
+// the same). The cell keeps its text: the application decides what it shows.
 //
 // The kind's state is the selected row (-1 when none), its item count the number of rows and
 // an item's text the first cell as shown.
@@ -40,6 +41,10 @@ bool list_view_row_marked(int number, int row);
 // Opens the label editor on the row (nothing for a row that does not exist).
 void edit_list_view_label(int number, int row);
 
-// The row and text of the last kept label edit.
-int list_view_edited_row();
-std::string list_view_edited_text();
+struct list_view_edit {
+    int row;
+    std::string text;
+};
+
+// The kept label edits of the list not taken yet, oldest first; they are forgotten then.
+std::vector<list_view_edit> take_list_view_edits(int number);

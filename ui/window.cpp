@@ -228,3 +228,9 @@ bool bring_other_copy_to_front(int number, const std::string& title) {
     SetForegroundWindow(GetLastActivePopup(window));
     return true;
 }
+
+void paint_window_now(int number) {
+    if (HWND window = window_of(number)) {
+        RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+}

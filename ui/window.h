@@ -55,5 +55,9 @@ int window_number_of(window_handle window);
 // False when no such window exists.
 bool bring_other_copy_to_front(int number, const std::string& title);
 
+// Paints at once whatever waits to be painted in the window and its controls, taking no
+// message from the queue: for work that keeps the thread busy for a while.
+void paint_window_now(int number);
+
 // Number of usable slots of the window table.
 int window_capacity();

@@ -1,0 +1,10 @@
+// The "Networks" page of the main window: the network list and the buttons Read, Write,
+// Open... and Save as... under it; and the handling of their events.
+#pragma once
+
+// Adds the page as the tab control's next page.
+void build_networks_page();
+
+// Called for every control event of the window: takes the renames typed in the list, then
+// runs the procedure of a button of the page. Other controls' events change nothing else.
+void handle_networks_event(int control);
