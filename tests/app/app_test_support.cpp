@@ -1,6 +1,7 @@
 #include "tests/app/app_test_support.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,6 +26,10 @@ const char* const simulator_variables[] = {"P2KSIM_ROOT",      "P2KSIM_LOG",  "P
 
 std::vector<shown_box> seen_boxes;
 HWND open_box = nullptr;  // the box being closed, until it is destroyed
+int box_answer = IDYES;   // the button pressed on a box with Yes and No
+std::vector<std::string> file_answers;
+HWND answered_dialog = nullptr;  // a file dialog is answered once, however often activated
+int file_dialog_count = 0;
 HHOOK box_hook = nullptr;
 std::function<bool()> poll_step;
 UINT_PTR poll_step_timer = 0;
@@ -38,7 +43,8 @@ int icon_flags(HWND box) {
     const struct {
         LPCSTR icon;
         int flags;
-    } icons[] = {{IDI_HAND, 0x10}, {IDI_EXCLAMATION, 0x30}, {IDI_ASTERISK, 0x40}};
+    } icons[] = {
+        {IDI_HAND, 0x10}, {IDI_QUESTION, 0x20}, {IDI_EXCLAMATION, 0x30}, {IDI_ASTERISK, 0x40}};
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (class_name_of(child) != "Static" ||
             (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
@@ -58,21 +64,51 @@ std::string window_text(HWND window) {
     return text;
 }
 
-LRESULT CALLBACK close_box(int code, WPARAM wparam, LPARAM lparam) {
+bool is_file_dialog(HWND dialog) {
+    return GetDlgItem(dialog, cmb13) != nullptr || GetDlgItem(dialog, edt1) != nullptr;
+}
+
+// Types the next answer into the file name box and presses OK; Cancel when none is left.
+void answer_file_dialog(HWND dialog) {
+    answered_dialog = dialog;
+    ++file_dialog_count;
+    if (file_answers.empty()) {
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    SetDlgItemTextA(dialog, GetDlgItem(dialog, cmb13) ? cmb13 : edt1, file_answers[0].c_str());
+    file_answers.erase(file_answers.begin());
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+}
+
+void close_box(HWND box) {
+    open_box = box;
+    shown_box seen;
+    seen.caption = window_text(box);
+    seen.text = window_text(GetDlgItem(box, 0xFFFF));
+    seen.flags = icon_flags(box);
+    HWND cancel = GetDlgItem(box, IDCANCEL);
+    if (cancel && IsWindowVisible(cancel))
+        seen.flags |= 1;
+    const bool yes_no = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO);
+    if (yes_no)
+        seen.flags |= 4;
+    seen_boxes.push_back(seen);
+    PostMessageA(box, WM_COMMAND, yes_no ? box_answer : IDOK, 0);
+}
+
+LRESULT CALLBACK answer_dialogs(int code, WPARAM wparam, LPARAM lparam) {
     HWND box = reinterpret_cast<HWND>(wparam);
     if (code == HCBT_DESTROYWND && box == open_box)
         open_box = nullptr;
-    if (code == HCBT_ACTIVATE && box != open_box && class_name_of(box) == "#32770") {
-        open_box = box;
-        shown_box seen;
-        seen.caption = window_text(box);
-        seen.text = window_text(GetDlgItem(box, 0xFFFF));
-        seen.flags = icon_flags(box);
-        HWND cancel = GetDlgItem(box, IDCANCEL);
-        if (cancel && IsWindowVisible(cancel))
-            seen.flags |= 1;
-        seen_boxes.push_back(seen);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    if (code == HCBT_DESTROYWND && box == answered_dialog)
+        answered_dialog = nullptr;
+    if (code == HCBT_ACTIVATE && box != open_box && box != answered_dialog &&
+        class_name_of(box) == "#32770") {
+        if (is_file_dialog(box))
+            answer_file_dialog(box);
+        else
+            close_box(box);
     }
     return CallNextHookEx(nullptr, code, wparam, lparam);
 }
@@ -183,7 +219,11 @@ void app_test::SetUp() {
 
     seen_boxes.clear();
     open_box = nullptr;
-    box_hook = SetWindowsHookExA(WH_CBT, close_box, nullptr, GetCurrentThreadId());
+    box_answer = IDYES;
+    file_answers.clear();
+    answered_dialog = nullptr;
+    file_dialog_count = 0;
+    box_hook = SetWindowsHookExA(WH_CBT, answer_dialogs, nullptr, GetCurrentThreadId());
     ASSERT_NE(box_hook, nullptr);
 }
 
@@ -286,6 +326,18 @@ std::vector<std::pair<std::string, std::string>> app_test::backups() {
 
 std::vector<shown_box>& app_test::boxes() {
     return seen_boxes;
+}
+
+void app_test::answer_boxes_with(int button) {
+    box_answer = button;
+}
+
+void app_test::answer_file_dialogs_with(std::vector<std::string> paths) {
+    file_answers = std::move(paths);
+}
+
+int app_test::file_dialogs() {
+    return file_dialog_count;
 }
 
 std::string read_file(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 // Shared set-up of the procedure tests: for each test a fresh phone simulator (its own phone
 // folder and call log), the main window built as the program builds it, an empty backup folder
-// beside the test program, and a hook that closes every message box and keeps what it showed.
+// beside the test program, and a hook that closes every message box and keeps what it showed
+// and answers the open and save dialogs.
 #pragma once
 
 #include <windows.h>
@@ -33,8 +34,8 @@ std::vector<table_record> sample_records();
 // count records of the name, keys counting up from 52 F0 10 00.
 std::vector<table_record> numbered_records(int count, const std::string& name);
 
-// A message box as the hook saw it; flags are rebuilt from its icon (0x10, 0x30, 0x40) and
-// 1 when it had a Cancel button.
+// A message box as the hook saw it; flags are rebuilt from its icon (0x10, 0x20, 0x30, 0x40),
+// 1 when it had a Cancel button and 4 when it had Yes and No.
 struct shown_box {
     std::string caption;
     std::string text;
@@ -80,6 +81,13 @@ protected:
     static std::vector<std::pair<std::string, std::string>> backups();
 
     static std::vector<shown_box>& boxes();
+    // The button that closes a box with Yes and No (IDYES unless told otherwise); OK closes the
+    // others.
+    static void answer_boxes_with(int button);
+    // The file names typed into the next open or save dialogs, one a dialog, each followed by
+    // OK; a dialog shown when none is left is cancelled.
+    static void answer_file_dialogs_with(std::vector<std::string> paths);
+    static int file_dialogs();  // shown so far
 
     std::filesystem::path folder;  // the phone folder and the call log
     std::filesystem::path phone_root;

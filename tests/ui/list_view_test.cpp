@@ -104,8 +104,11 @@ TEST_F(list_view_test, EnterKeepsTheTypedNameAsAnEvent) {
     press(edit, VK_RETURN);
 
     EXPECT_EQ(edits_until_editor_closes(), 1);
-    EXPECT_EQ(list_view_edited_row(), 1);
-    EXPECT_EQ(list_view_edited_text(), std::string(255, 'x'));
+    const auto edits = take_list_view_edits(list);
+    ASSERT_EQ(edits.size(), 1u);
+    EXPECT_EQ(edits[0].row, 1);
+    EXPECT_EQ(edits[0].text, std::string(255, 'x'));
+    EXPECT_TRUE(take_list_view_edits(list).empty());
     EXPECT_EQ(shown(1, 0), "*Beeline");
 }
 
@@ -117,6 +120,7 @@ TEST_F(list_view_test, EscCancelsAndAnEmptyNameIsNoEdit) {
         SetWindowTextA(edit, text);
         press(edit, *text ? VK_ESCAPE : VK_RETURN);
         EXPECT_EQ(edits_until_editor_closes(), 0) << text;
+        EXPECT_TRUE(take_list_view_edits(list).empty());
         EXPECT_EQ(shown(0, 0), "MTS");
     }
 }
@@ -146,8 +150,26 @@ TEST_F(list_view_test, F2AndDoubleClickOpenTheEditor) {
     SetWindowTextA(editor(), "Beeline 2");
     press(editor(), VK_RETURN);
     EXPECT_EQ(edits_until_editor_closes(), 1);
-    EXPECT_EQ(list_view_edited_row(), 1);
-    EXPECT_EQ(list_view_edited_text(), "Beeline 2");
+    const auto edits = take_list_view_edits(list);
+    ASSERT_EQ(edits.size(), 1u);
+    EXPECT_EQ(edits[0].row, 1);
+    EXPECT_EQ(edits[0].text, "Beeline 2");
+}
+
+// An edit ended by a click on a button raises the button's event; the edit waits to be taken.
+TEST_F(list_view_test, EditEndedByAClickElsewhereWaits) {
+    HWND button = CreateWindowExA(0, "BUTTON", "Write", WS_CHILD | WS_VISIBLE, 200, 160, 60, 15,
+                                  current_window(), reinterpret_cast<HMENU>(502), nullptr, nullptr);
+    edit_list_view_label(list, 2);
+    SetWindowTextA(editor(), "Tele2 new");
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(poll_until_event(event_control_used));
+    pump_until([&] { return editor() == nullptr; });
+    const auto edits = take_list_view_edits(list);
+    ASSERT_EQ(edits.size(), 1u);
+    EXPECT_EQ(edits[0].row, 2);
+    EXPECT_EQ(edits[0].text, "Tele2 new");
 }
 
 // Five thousand rows are one message: the control shows the last one at once.

@@ -1,0 +1,326 @@
+// The Networks page through the program's event loop against the phone simulator: Read, a
+// rename typed into the list, Write with its question, backup and read-back, Open and Save as
+// through the real dialogs, and each refusal.
+#include "tests/app/app_test_support.h"
+
+#include <commctrl.h>
+
+#include "app/main_window.h"
+#include "phone/networks.h"
+#include "phone/patch.h"
+#include "tests/ui/ui_test_support.h"
+#include "ui/control.h"
+#include "ui/status_bar.h"
+#include "ui/window.h"
+
+namespace {
+
+constexpr DWORD give_up_ms = 20000;
+const std::string written_status = "Written. Press ''restart'' on the Main page";
+const std::string read_status = "Read 3 networks from phone.";
+
+class networks_page_test : public app_test {
+protected:
+    void SetUp() override {
+        app_test::SetUp();
+        set_control_state(tab_control, 3);
+        drain_events();
+        files = folder / "files";
+        std::filesystem::create_directories(files);
+    }
+
+    // Clicks the button and runs the event loop until the status shows something new.
+    void click(int button) {
+        set_status_text(main_status_bar, 0, "", 0);
+        PostMessageA(control(button), BM_CLICK, 0, 0);
+        const DWORD start = GetTickCount();
+        run_from_polls([start] {
+            const std::string status = status_text();
+            if ((status.empty() || status == "Loading..." || status == "Writing...") &&
+                GetTickCount() - start <= give_up_ms)
+                return false;
+            PostMessageA(window_of(main_window), WM_CLOSE, 0, 0);
+            return true;
+        });
+        run_loop();
+    }
+
+    // Types the name into the row's editor, opened with F2, and presses Enter.
+    void rename_row(int row, const std::string& name) {
+        HWND list = control(network_list);
+        set_control_state(network_list, row);
+        SetFocus(list);
+        PostMessageA(list, WM_KEYDOWN, VK_F2, 1);
+        const DWORD start = GetTickCount();
+        bool typed = false;
+        run_from_polls([list, name, start, typed]() mutable {
+            HWND editor = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
+            if (!typed && editor) {
+                SetWindowTextA(editor, name.c_str());
+                PostMessageA(editor, WM_KEYDOWN, VK_RETURN, 1);
+                typed = true;
+            } else if ((typed && !editor) || GetTickCount() - start > give_up_ms) {
+                PostMessageA(window_of(main_window), WM_CLOSE, 0, 0);
+                return true;
+            }
+            return false;
+        });
+        run_loop();
+    }
+
+    void run_loop() {
+        int wait_seconds = 0;
+        run_event_loop(wait_seconds);
+        stop_poll_steps();
+    }
+
+    static std::string shown(int row, int column) {
+        char text[300] = {};
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(control(network_list), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+
+    void expect_refused(const std::string& text) {
+        ASSERT_FALSE(boxes().empty()) << text;
+        EXPECT_EQ(boxes().back().text, text);
+        EXPECT_EQ(boxes().back().flags, 0x30);
+        EXPECT_EQ(status_text(), "Failed.");
+        boxes().clear();
+    }
+
+    std::filesystem::path files;  // table files the dialogs choose
+};
+
+const std::vector<std::string> read_calls = {
+    "P2K_GetStatus()",       "File_Create(\"/a/plmn_text_table.bin\", 4)",
+    "File_SetPointer(0, 0)", "File_Read(ADDR, 20000)",
+    "File_Close()",          "P2K_GetStatus()"};
+
+std::vector<std::string> write_calls(size_t written) {
+    std::vector<std::string> calls = read_calls;
+    const std::vector<std::string> rest = {
+        "File_Delete(\"/a/plmn_text_table.bin\", 4)", "File_SetPointer(0, 0)",
+        "File_Create(\"/a/plmn_text_table.bin\", 4)",
+        "File_Write(ADDR, " + std::to_string(written) + ")", "File_Close()"};
+    calls.insert(calls.end(), rest.begin(), rest.end());
+    calls.insert(calls.end(), read_calls.begin() + 1, read_calls.end() - 1);
+    return calls;
+}
+
+TEST_F(networks_page_test, PageFitsTheWindowBesideTheOtherThree) {
+    HWND tab = control(tab_control);
+    ASSERT_EQ(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0), 4);
+    RECT last = {}, area = {};
+    SendMessageA(tab, TCM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&last));
+    GetClientRect(tab, &area);
+    EXPECT_LE(last.right, area.right);
+    RECT first = {};
+    SendMessageA(tab, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    EXPECT_EQ(last.top, first.top);  // one row of tabs
+    HWND page = GetParent(control(network_list));
+    RECT page_area = {};
+    GetClientRect(page, &page_area);
+    for (int number : {network_list, read_button, write_button, open_button, save_as_button}) {
+        const RECT placed = rect_in_parent(control(number));
+        EXPECT_LE(placed.right, page_area.right) << number;
+        EXPECT_LE(placed.bottom, page_area.bottom) << number;
+    }
+    HWND headers = reinterpret_cast<HWND>(SendMessageA(control(network_list), LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0), 5);
+}
+
+// Read shows the rows; one row renamed in place is written with every other record as it was,
+// after the old table went to a backup.
+TEST_F(networks_page_test, RenamedRowIsWhatWriteGivesThePhone) {
+    const std::string old_table = table_bytes(sample_records());
+    connected_phone_with(old_table);
+
+    click(read_button);
+    EXPECT_EQ(status_text(), read_status);
+    EXPECT_EQ(log_calls(), read_calls);
+    ASSERT_EQ(count_control_items(network_list), 3);
+    EXPECT_EQ(shown(0, 0), "MTS");
+    EXPECT_EQ(shown(0, 1), "250-01");
+    EXPECT_EQ(shown(0, 4), "52 F0 10 00");
+    EXPECT_EQ(shown(2, 1), "002-03");
+    EXPECT_EQ(shown(2, 4), "00 F2 30 01");
+
+    rename_row(1, "Renamed");
+    EXPECT_EQ(shown(1, 0), "*Renamed");
+    EXPECT_EQ(shown(0, 0), "MTS");
+
+    auto records = sample_records();
+    records[1].name = "Renamed";
+    const std::string new_table = table_bytes(records);
+    click(write_button);
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Write 3 networks to the phone?");
+    EXPECT_EQ(boxes()[0].flags, 0x24);
+    EXPECT_EQ(status_text(), written_status);
+    EXPECT_EQ(phone_table(), new_table);
+    const auto calls = log_calls();
+    EXPECT_EQ(std::vector<std::string>(calls.begin() + read_calls.size(), calls.end()),
+              write_calls(new_table.size()));
+    const auto saved = backups();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].second, old_table);
+    EXPECT_EQ(shown(1, 0), "Renamed");
+}
+
+// The backup a Patch keeps, opened and written, is the phone's table again byte for byte.
+TEST_F(networks_page_test, OpenABackupAndWriteRestoresIt) {
+    const std::string old_table = table_bytes(sample_records());
+    connected_phone_with(old_table);
+    run_patch();
+    ASSERT_EQ(status_text(), success_status);
+    const std::string patched = phone_table();
+    ASSERT_EQ(backups().size(), 1u);
+    const std::string backup_name = backups()[0].first;
+
+    answer_file_dialogs_with({backup_name});  // the dialog starts in the backup folder
+    click(open_button);
+    EXPECT_EQ(status_text(), "Opened 3 networks from " + backup_name + ".");
+    click(write_button);
+    EXPECT_EQ(status_text(), written_status);
+    EXPECT_EQ(phone_table(), old_table);
+    const auto saved = backups();
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[saved[0].first == backup_name ? 1 : 0].second, patched);
+}
+
+// Save as writes the records only; the file opens again, as does the same table with zero fill;
+// saving over a file replaces it after the dialog's question.
+TEST_F(networks_page_test, SaveAsAndOpenRoundTrip) {
+    connected_phone_with(table_bytes(sample_records()));
+    click(read_button);
+    rename_row(0, "Saved");
+    auto records = sample_records();
+    records[0].name = "Saved";
+    const std::string table = table_bytes(records);
+    const std::string saved = (files / "saved.bin").string();
+    write_file(saved, "an older file");
+
+    answer_file_dialogs_with({saved});
+    click(save_as_button);
+    EXPECT_EQ(status_text(), "Saved 3 networks to saved.bin.");
+    EXPECT_EQ(read_file(saved), table);
+    ASSERT_EQ(boxes().size(), 1u);  // the dialog's question before replacing
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files), {}), 1);  // no temporary
+    EXPECT_EQ(shown(0, 0), "Saved");
+
+    std::string filled = table;
+    filled.resize(20000, '\0');
+    write_file(files / "filled.bin", filled);
+    for (const char* name : {"saved.bin", "filled.bin"}) {
+        put_phone_table(table_bytes(numbered_records(2, "X")));
+        click(read_button);
+        ASSERT_EQ(count_control_items(network_list), 2);
+        answer_file_dialogs_with({(files / name).string()});
+        click(open_button);
+        EXPECT_EQ(status_text(), std::string("Opened 3 networks from ") + name + ".");
+        ASSERT_EQ(network_records().size(), 3u);
+        EXPECT_EQ(network_records()[0].name, "Saved");
+        EXPECT_EQ(network_records()[2].name, records[2].name);  // "Mega\0fon"
+    }
+}
+
+// Each refusal says why, and the phone sees no write: a damaged or empty file (the list keeps
+// its rows), a name over 255 bytes, a table over 20000 bytes, a phone not connected, an empty
+// list; No to the question writes nothing either.
+TEST_F(networks_page_test, RefusalsWriteNothing) {
+    const std::string old_table = table_bytes(sample_records());
+    connected_phone_with(old_table);
+    click(write_button);  // nothing read or opened yet
+    expect_refused(
+        "There is no table to write.\nRead the phone's table or open a table file first.");
+    click(read_button);
+
+    write_file(files / "damaged.bin", old_table.substr(0, old_table.size() - 2));
+    write_file(files / "empty.bin", "");
+    write_file(files / "zeros.bin", std::string(100, '\0'));
+    for (const char* name : {"damaged.bin", "empty.bin", "zeros.bin"}) {
+        answer_file_dialogs_with({(files / name).string()});
+        click(open_button);
+        expect_refused(std::string(name) + " doesn't look like operator table.");
+        EXPECT_EQ(shown(0, 0), "MTS");
+        EXPECT_EQ(count_control_items(network_list), 3);
+    }
+
+    rename_network(0, std::string(256, 'n'));
+    expect_refused("Name is too long for this table.\nUse 255 characters or less.");
+    EXPECT_EQ(network_records()[0].name, "MTS");
+
+    answer_boxes_with(IDNO);
+    run_write();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "Write 3 networks to the phone?");
+    boxes().clear();
+    answer_boxes_with(IDYES);
+
+    write_file(files / "long.bin", table_bytes(numbered_records(100, std::string(250, 'L'))));
+    answer_file_dialogs_with({(files / "long.bin").string()});
+    click(open_button);
+    EXPECT_EQ(status_text(), "Opened 100 networks from long.bin.");
+    click(write_button);
+    expect_refused("Table is 25500 bytes, the phone takes at most 20000.\nNothing was written.");
+
+    set_variable("P2KSIM_CONNECTED", nullptr);
+    reset_phone();
+    click(read_button);
+    EXPECT_EQ(status_text(), "Phone is not connected, can't read");
+    write_file(files / "good.bin", old_table);
+    answer_file_dialogs_with({(files / "good.bin").string()});
+    click(open_button);
+    click(write_button);
+    EXPECT_EQ(status_text(), "Phone is not connected, can't write");
+    EXPECT_FALSE(log_has_write());
+    EXPECT_EQ(phone_table(), old_table);
+    EXPECT_TRUE(backups().empty());
+}
+
+// The cable pulled after each of the 15 calls of a Write (0: before the first): the phone keeps
+// its old table or holds the new one, or the user is told and the backup holds the old table.
+class write_cable_pulled_test : public networks_page_test,
+                                public ::testing::WithParamInterface<int> {};
+
+TEST_P(write_cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
+    const std::string old_table = table_bytes(sample_records());
+    connected_phone_with(old_table);
+    run_read();
+    ASSERT_EQ(status_text(), read_status);
+    rename_network(2, "New name");
+    auto records = sample_records();
+    records[2].name = "New name";
+    const std::string new_table = table_bytes(records);
+    set_variable("P2KSIM_PULL_AFTER", std::to_string(GetParam()).c_str());
+    reset_phone();
+
+    run_write();
+
+    const std::string status = status_text();
+    SCOPED_TRACE("status \"" + status + "\"");
+    const bool success = status == written_status;
+    const bool phone_old = phone_has_table() && phone_table() == old_table;
+    const bool phone_new = phone_has_table() && phone_table() == new_table;
+    const bool told = status == "Failed." || status == "Phone is not connected, can't write";
+    EXPECT_NE(success, told);
+    if (success) {
+        EXPECT_TRUE(phone_new);
+    }
+    EXPECT_TRUE(phone_old || phone_new || told);
+    const auto saved = backups();
+    EXPECT_LE(saved.size(), 1u);
+    for (const auto& backup : saved)
+        EXPECT_EQ(backup.second, old_table);
+    if (!phone_old) {
+        EXPECT_EQ(saved.size(), 1u) << "the phone changed without a backup";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(AfterEachCall, write_cable_pulled_test, ::testing::Range(0, 15));
+
+}  // namespace
