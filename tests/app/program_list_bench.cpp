@@ -1,0 +1,85 @@
+// The Networks page's list with 5000 rows: the time to fill it (the page's own fill, cells
+// made from the records as the page makes them) and to scroll it a page at a time from the
+// first row to the last, painting after every step, in the main window as the program builds it.
+// Usage: program_list_bench [ROWS]   (prints the medians in milliseconds)
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "phone/main_window_numbers.h"
+#include "phone/networks.h"
+#include "tests/app/bench_clock.h"
+#include "ui/control.h"
+#include "ui/list_view.h"
+#include "ui/ui_layer.h"
+#include "ui/window.h"
+
+namespace {
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void take_messages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int rows = argc > 1 ? std::atoi(argv[1]) : 5000;
+    init_ui_layer();
+    build_main_window(0);
+    set_control_state(tab_control, 3);
+    take_messages();
+    HWND list = control_handle(network_list);
+
+    std::vector<operator_record> records;
+    for (int i = 0; i < rows; ++i) {
+        std::string key = "\x52\xF0\x10";
+        key += static_cast<char>(i & 0xFF);
+        records.push_back({key, "Network number " + std::to_string(i)});
+    }
+    std::vector<double> fills, scrolls;
+    int steps = 0;
+    for (int run = 0; run < 7; ++run) {
+        double start = now_ms();
+        std::vector<std::vector<std::string>> cells;
+        cells.reserve(records.size());
+        for (const operator_record& record : records)
+            cells.push_back(network_row(record));
+        set_list_view_rows(network_list, std::move(cells));
+        UpdateWindow(list);
+        fills.push_back(now_ms() - start);
+
+        start = now_ms();
+        steps = 0;
+        SendMessageA(list, LVM_ENSUREVISIBLE, 0, FALSE);
+        UpdateWindow(list);
+        while (SendMessageA(list, LVM_GETTOPINDEX, 0, 0) +
+                   SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0) <
+               rows) {
+            SendMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+            UpdateWindow(list);
+            ++steps;
+        }
+        scrolls.push_back((now_ms() - start) / std::max(steps, 1));
+        take_messages();
+    }
+    std::printf("  %d rows: fill and first paint %.1f ms; %d page scrolls, %.2f ms each with "
+                "its paint (medians of 7)\n",
+                rows, median(fills), steps, median(scrolls));
+    release_ui_layer();
+    return 0;
+}
