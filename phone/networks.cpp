@@ -83,8 +83,16 @@ void rename_network(int row, const std::string& name) {
 }
 
 void take_renames() {
-    for (const list_view_edit& edit : take_list_view_edits(network_list))
+    for (const list_view_edit& edit : take_list_view_edits(network_list)) {
+        // The editor opens with the name as the list shows it, up to a zero byte: that text kept
+        // as it was leaves the name alone.
+        if (edit.row >= 0 && static_cast<size_t>(edit.row) < records.size()) {
+            const std::string& name = records[edit.row].name;
+            if (edit.text == name.substr(0, name.find('\0')))
+                continue;
+        }
         rename_network(edit.row, edit.text);
+    }
 }
 
 void run_read() {

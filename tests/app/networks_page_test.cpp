@@ -152,6 +152,8 @@ TEST_F(networks_page_test, RenamedRowIsWhatWriteGivesThePhone) {
     rename_row(1, "Renamed");
     EXPECT_EQ(shown(1, 0), "*Renamed");
     EXPECT_EQ(shown(0, 0), "MTS");
+    rename_row(2, "Mega");  // "Mega\0fon" as shown, kept as it was: no rename
+    EXPECT_EQ(shown(2, 0), "Mega");
 
     auto records = sample_records();
     records[1].name = "Renamed";
