@@ -70,30 +70,26 @@ int write_table(const std::vector<operator_record>& records, const std::string& 
     return 0;
 }
 
+std::string hex_byte(unsigned byte) {
+    static const char digits[] = "0123456789ABCDEF";
+    return {digits[byte >> 4], digits[byte & 0xF]};
+}
+
 // Control bytes would break the line and its columns: they show as \xNN.
 std::string printable(const std::string& name) {
-    static const char hex[] = "0123456789ABCDEF";
     std::string out;
     for (const char byte : name) {
         const unsigned b = static_cast<unsigned char>(byte);
-        if (b < 0x20 || b == 0x7F)
-            out += std::string("\\x") + hex[b >> 4] + hex[b & 0xF];
-        else
-            out += byte;
+        out += b < 0x20 || b == 0x7F ? "\\x" + hex_byte(b) : std::string(1, byte);
     }
     return out;
 }
 
+// "52 F0 10 00"
 std::string key_text(const std::string& key) {
-    static const char hex[] = "0123456789ABCDEF";
     std::string out;
-    for (const char byte : key) {
-        const unsigned b = static_cast<unsigned char>(byte);
-        if (!out.empty())
-            out += ' ';
-        out += hex[b >> 4];
-        out += hex[b & 0xF];
-    }
+    for (const char byte : key)
+        out += (out.empty() ? "" : " ") + hex_byte(static_cast<unsigned char>(byte));
     return out;
 }
 
