@@ -1,124 +1,124 @@
-// Host-side helper for the simulated phone: makes an operator table from a list of
-// networks and prints a table one record a line as country code, network code and name.
+// The operator table tool: the Networks page's work on table files, for people without
+// Windows (and on Windows, as a console program). See README.md, "The table tool".
 //
-//   operator_table_tool make LIST TABLE   list lines "MCC MNC Name" ('#' starts a comment)
-//   operator_table_tool print TABLE
+//   operator_table_tool list FILE
+//   operator_table_tool check FILE
+//   operator_table_tool rename-all FILE NAME OUT
+//   operator_table_tool rename FILE MCC-MNC NAME OUT
+// and two commands for the demo and tests:
+//   operator_table_tool make LIST TABLE   lines "MCC MNC Name" ('#' starts a comment)
+//   operator_table_tool print TABLE       one record a line: MCC, MNC, name
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "phone/network_code.h"
 #include "phone/operator_table.h"
+#include "tools/file_bytes.h"
+#include "tools/table_commands.h"
 
 namespace {
 
-bool read_file(const char* path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return true;
-}
+const char usage[] =
+    "usage: operator_table_tool COMMAND ARGUMENTS\n"
+    "  list FILE                     the table's networks, one a line, tab-separated:\n"
+    "                                name on phone, network, country, operator, key\n"
+    "  check FILE                    exit status 0 for a table the phone takes, else 1\n"
+    "  rename-all FILE NAME OUT      every network named NAME, written to the new file OUT\n"
+    "  rename FILE MCC-MNC NAME OUT  the network MCC-MNC (each record of it) named NAME,\n"
+    "                                written to the new file OUT\n"
+    "  make LIST TABLE               a table from lines \"MCC MNC Name\" (replaces TABLE)\n"
+    "  print TABLE                   one record a line: MCC, MNC, name\n";
 
-bool all_digits(const std::string& s) {
-    if (s.empty())
-        return false;
-    for (char c : s)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
-}
-
-// The key holds the codes as swapped BCD digits, F where a two-digit network code has no
-// third digit: 250/01 is 52 F0 10, then one byte 00.
-std::string encode_key(const std::string& mcc, const std::string& mnc) {
-    auto digit = [](char c) { return static_cast<unsigned>(c - '0'); };
-    unsigned mnc3 = mnc.size() == 3 ? digit(mnc[2]) : 0xF;
-    std::string key(4, '\0');
-    key[0] = static_cast<char>(digit(mcc[1]) << 4 | digit(mcc[0]));
-    key[1] = static_cast<char>(mnc3 << 4 | digit(mcc[2]));
-    key[2] = static_cast<char>(digit(mnc[1]) << 4 | digit(mnc[0]));
-    return key;
-}
-
-std::string decode_digits(const std::string& key, bool network) {
-    auto nib = [&](int byte, bool high) {
-        unsigned b = static_cast<unsigned char>(key[byte]);
-        return high ? b >> 4 : b & 0xF;
-    };
-    unsigned d[3];
-    if (network) {
-        d[0] = nib(2, false), d[1] = nib(2, true), d[2] = nib(1, true);
-    } else {
-        d[0] = nib(0, false), d[1] = nib(0, true), d[2] = nib(1, false);
+// The next field of the line from at, skipping the blanks before it.
+std::string next_field(const std::string& line, size_t& at) {
+    const size_t start = line.find_first_not_of(" \t", at);
+    if (start == std::string::npos) {
+        at = line.size();
+        return std::string();
     }
-    std::string out;
-    for (unsigned v : d) {
-        if (v == 0xF)
-            continue;
-        out += v < 10 ? static_cast<char>('0' + v) : '?';
-    }
-    return out;
+    at = line.find_first_of(" \t", start);
+    if (at == std::string::npos)
+        at = line.size();
+    return line.substr(start, at - start);
 }
 
-int make_table(const char* list_path, const char* table_path) {
-    std::string list;
-    if (!read_file(list_path, list)) {
-        std::fprintf(stderr, "can't read %s\n", list_path);
+int make_table(const std::string& list_path, const std::string& table_path) {
+    std::string list, error;
+    if (!read_file_bytes(list_path, list, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    std::istringstream lines(list);
-    std::string line, table;
-    int line_number = 0;
-    while (std::getline(lines, line)) {
-        ++line_number;
+    std::vector<operator_record> records;
+    size_t line_start = 0;
+    for (int line_number = 1; line_start < list.size(); ++line_number) {
+        size_t line_end = list.find('\n', line_start);
+        if (line_end == std::string::npos)
+            line_end = list.size();
+        std::string line = list.substr(line_start, line_end - line_start);
+        line_start = line_end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
-        std::istringstream fields(line);
-        std::string mcc, mnc, name;
-        fields >> mcc >> mnc;
-        std::getline(fields >> std::ws, name);
-        if (mcc.size() != 3 || !all_digits(mcc) || mnc.size() < 2 || mnc.size() > 3 ||
-            !all_digits(mnc) || name.empty() || name.size() > 255) {
-            std::fprintf(stderr, "%s:%d: expected \"MCC MNC Name\"\n", list_path, line_number);
+        size_t at = 0;
+        const std::string mcc = next_field(line, at);
+        const std::string mnc = next_field(line, at);
+        const size_t name_start = line.find_first_not_of(" \t", at);
+        const std::string name = name_start == std::string::npos ? "" : line.substr(name_start);
+        const std::string key = key_of_network_code(mcc + '-' + mnc);
+        if (key.empty() || name.empty() || name.size() > static_cast<size_t>(operator_name_max)) {
+            std::fprintf(stderr, "%s:%d: expected \"MCC MNC Name\"\n", list_path.c_str(),
+                         line_number);
             return 1;
         }
-        table += encode_key(mcc, mnc);
-        table += static_cast<char>(name.size());
-        table += name;
+        records.push_back({key + '\0', name});
     }
-    std::ofstream out(table_path, std::ios::binary | std::ios::trunc);
-    out.write(table.data(), static_cast<std::streamsize>(table.size()));
-    return out ? 0 : 1;
+    if (!write_file_bytes(table_path, format_operator_table(records), error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    return 0;
 }
 
-int print_table(const char* table_path) {
-    std::string bytes;
-    if (!read_file(table_path, bytes)) {
-        std::fprintf(stderr, "can't read %s\n", table_path);
+int print_table(const std::string& table_path) {
+    std::string bytes, error;
+    if (!read_file_bytes(table_path, bytes, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
     std::vector<operator_record> records;
     if (!parse_operator_table(bytes, records)) {
-        std::fprintf(stderr, "%s doesn't look like an operator table\n", table_path);
+        std::fprintf(stderr, "%s doesn't look like operator table.\n", table_path.c_str());
         return 1;
     }
-    for (const operator_record& r : records)
-        std::printf("%-3s %-3s %s\n", decode_digits(r.key, false).c_str(),
-                    decode_digits(r.key, true).c_str(), r.name.c_str());
+    for (const operator_record& r : records) {
+        const std::string code = network_code_of_key(r.key);
+        const std::string mcc = code.empty() ? "?" : code.substr(0, 3);
+        const std::string mnc = code.empty() ? "?" : code.substr(4);
+        std::printf("%-3s %-3s %s\n", mcc.c_str(), mnc.c_str(), r.name.c_str());
+    }
     return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string command = argc > 1 ? argv[1] : "";
-    if (command == "make" && argc == 4)
-        return make_table(argv[2], argv[3]);
-    if (command == "print" && argc == 3)
-        return print_table(argv[2]);
-    std::fprintf(stderr, "usage: %s make LIST TABLE | print TABLE\n", argv[0]);
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::string command = args.empty() ? "" : args[0];
+    const size_t count = args.size();
+    if (command == "list" && count == 2)
+        return list_command(args[1]);
+    if (command == "check" && count == 2)
+        return check_command(args[1]);
+    if (command == "rename-all" && count == 4)
+        return rename_all_command(args[1], args[2], args[3]);
+    if (command == "rename" && count == 5)
+        return rename_command(args[1], args[2], args[3], args[4]);
+    if (command == "make" && count == 3)
+        return make_table(args[1], args[2]);
+    if (command == "print" && count == 2)
+        return print_table(args[1]);
+    std::fputs(usage, stderr);
     return 2;
 }
