@@ -13,7 +13,7 @@ struct column {
     int width;
 };
 constexpr column columns[] = {
-    {"Name on phone", 90}, {"Network", 52}, {"Country", 80}, {"Operator", 90}, {"Key", 70}};
+    {"Name on phone", 90}, {"Network", 60}, {"Country", 110}, {"Operator", 90}, {"Key", 72}};
 
 struct button {
     int number;
