@@ -69,7 +69,6 @@ std::string wait_label_text(int32_t wait_seconds) {
 
 void build_main_window(int32_t wait_seconds) {
     open_window(main_window, 100, 120, 290, 180, main_window_flags, main_window_title);
-    hold_window_drawing(main_window);  // drawn once, when it is whole
     set_container(current_window());
     create_tab_control(tab_control, 0, 0, 290, 164);
     build_main_page(wait_seconds);
@@ -82,7 +81,6 @@ void build_main_window(int32_t wait_seconds) {
 
     // The window opens on the about page in 25 of 51 cases.
     set_control_state(tab_control, random_up_to(50) < 25 ? 1 : 0);
-    release_window_drawing(main_window);
 }
 
 void run_event_loop(int32_t& wait_seconds) {

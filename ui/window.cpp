@@ -182,20 +182,6 @@ void close_all_windows() {
     }
 }
 
-void hold_window_drawing(int number) {
-    if (HWND window = window_of(number)) {
-        SendMessageA(window, WM_SETREDRAW, FALSE, 0);
-    }
-}
-
-void release_window_drawing(int number) {
-    if (HWND window = window_of(number)) {
-        SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    }
-}
-
 window_handle current_window() {
     return current;
 }

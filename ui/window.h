@@ -40,13 +40,6 @@ void close_window(int number);
 // Closes every window, from the highest number down to 0.
 void close_all_windows();
 
-// While a window is being filled with controls: hold_window_drawing stops the drawing of the
-// window and everything in it (the window counts as hidden meanwhile, but keeps its place,
-// activation and focus); release_window_drawing lets it draw again and draws it whole, once,
-// before it returns. Nothing happens for a number without a window.
-void hold_window_drawing(int number);
-void release_window_drawing(int number);
-
 // The window most recently opened with success; 0 before that.
 window_handle current_window();
 

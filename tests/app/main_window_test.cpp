@@ -1,11 +1,8 @@
-// The main window as the program builds it: the text pages hold their lines, one a row, and the
-// window, held undrawn while its controls were made, is visible again and drawn whole.
+// The main window as the program builds it: the text pages hold their lines, one a row.
 #include "tests/app/app_test_support.h"
 
-#include "app/main_window.h"
 #include "app/page_texts.h"
 #include "ui/control.h"
-#include "ui/window.h"
 
 namespace {
 
@@ -16,12 +13,6 @@ std::string lines_joined(const std::vector<std::string>& lines) {
     for (size_t i = 0; i < lines.size(); ++i)
         text += (i == 0 ? "" : "\r\n") + lines[i];
     return text;
-}
-
-BOOL CALLBACK note_unpainted(HWND child, LPARAM parameter) {
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
-        ++*reinterpret_cast<int*>(parameter);
-    return TRUE;
 }
 
 TEST_F(main_window_test, TextPagesHoldTheirLinesOneARow) {
@@ -39,21 +30,6 @@ TEST_F(main_window_test, TextPagesHoldTheirLinesOneARow) {
         EXPECT_EQ(SendMessageA(control(page.box), EM_GETLINECOUNT, 0, 0),
                   static_cast<LRESULT>(page.lines.size()));
     }
-}
-
-// Built afresh (the set-up's window is replaced): visible, nothing focused, nothing left to
-// paint as soon as build_main_window returns, before any message is handled.
-TEST_F(main_window_test, WindowIsVisibleAndDrawnWholeWhenBuilt) {
-    build_main_window(0);
-    HWND window = window_of(main_window);
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(IsWindowVisible(window));
-    EXPECT_TRUE(IsWindowVisible(control(tab_control)));
-    EXPECT_EQ(GetFocus(), nullptr);
-    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-    int unpainted = 0;
-    EnumChildWindows(window, note_unpainted, reinterpret_cast<LPARAM>(&unpainted));
-    EXPECT_EQ(unpainted, 0);
 }
 
 }  // namespace
