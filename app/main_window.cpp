@@ -28,21 +28,22 @@ constexpr int32_t text_box_flags = 0x8E4;          // read-only, multi-line, scr
 constexpr int32_t name_max_length = 255;
 constexpr int32_t no_control = -1;
 
-// Fills a text box line by line: each line is appended to the box's whole text.
-void fill_text_box(int32_t number, const std::vector<std::string>& lines) {
+// A text box's whole text: the lines with CR LF between them (and after a single line). The
+// box is given it once: a box filled line by line lays out its growing text again each time.
+std::string text_box_text(const std::vector<std::string>& lines) {
+    std::string text = lines[0] + "\r\n";
     for (size_t i = 1; i < lines.size(); ++i) {
-        std::string text = get_control_text(number) + lines[i];
+        text += lines[i];
         if (i + 1 < lines.size())
             text += "\r\n";
-        set_control_text(number, text);
     }
+    return text;
 }
 
 void build_text_box_page(const char* caption, int32_t number,
                          const std::vector<std::string>& lines) {
     add_control_item(tab_control, -1, caption);
-    create_text_box(number, 10, 10, 270, 124, lines[0] + "\r\n", text_box_flags);
-    fill_text_box(number, lines);
+    create_text_box(number, 10, 10, 270, 124, text_box_text(lines), text_box_flags);
 }
 
 void build_main_page(int32_t wait_seconds) {

@@ -1,7 +1,11 @@
-# Shared part of the MinGW-w64 toolchain files: KT_MINGW_TRIPLE names the target.
+# Shared part of the MinGW-w64 toolchain files: KT_MINGW_TRIPLE names the target and
+# KT_MINGW_THREADS the compilers' thread model (posix unless a toolchain file says win32).
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_C_COMPILER ${KT_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${KT_MINGW_TRIPLE}-g++-posix)
+if(NOT KT_MINGW_THREADS)
+  set(KT_MINGW_THREADS posix)
+endif()
+set(CMAKE_C_COMPILER ${KT_MINGW_TRIPLE}-gcc-${KT_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${KT_MINGW_TRIPLE}-g++-${KT_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${KT_MINGW_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${KT_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

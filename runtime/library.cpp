@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "runtime/program_directory.h"
+
 namespace {
 
 constexpr size_t library_table_step = 10;
@@ -38,6 +40,10 @@ intptr_t open_library(int32_t number, const std::string& name) {
         library_table[slot] = nullptr;
         FreeLibrary(previous);
     }
+    // A library planted in the working directory must never be loaded: the DLL directory takes
+    // the working directory's place in the search. It is the program's folder (searched first
+    // anyway) rather than "", which Wine takes as no DLL directory, keeping the working one.
+    SetDllDirectoryA(program_directory().c_str());
     library_table[slot] = LoadLibraryA(name.c_str());
     return reinterpret_cast<intptr_t>(library_table[slot]);
 }

@@ -9,7 +9,9 @@
 #include <initializer_list>
 #include <string>
 
-// Loads the library `name` (the platform's search order applies) under `number`, 0 or greater.
+// Loads the library `name` under `number`, 0 or greater. The platform's search order applies
+// (the program's folder, the system folders, PATH), except that the working directory is taken
+// out of it for the whole process.
 // A library already loaded under that number is released first, also when the new one fails to
 // load. Returns the module handle, or 0 if loading failed.
 intptr_t open_library(int32_t number, const std::string& name);

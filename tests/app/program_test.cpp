@@ -182,4 +182,16 @@ TEST_F(program_test, SecondCopyEndsAtOnceAndLeavesTheFirstRunning) {
     EXPECT_EQ(shown(file_bytes(settings)), shown("4\r\n31\r\n"));
 }
 
+// A phone library in the working directory only (not beside the program, not on PATH) is
+// never loaded: the program says it has none.
+TEST_F(program_test, LibraryOnlyInWorkingDirectoryIsNotLoaded) {
+    ASSERT_TRUE(DeleteFileA((folder + library_file).c_str()));
+    ASSERT_TRUE(copy_beside_tests(library_file, elsewhere)) << "error " << GetLastError();
+    const program_run result = run();
+    ASSERT_EQ(result.boxes.size(), 1u);
+    EXPECT_EQ(result.boxes[0].text,
+              "Can't load Platform 2000 API dll. Program will be terminated!");
+    EXPECT_EQ(result.boxes[0].icon_flags, exclamation);
+}
+
 }  // namespace
