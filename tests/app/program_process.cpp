@@ -107,6 +107,25 @@ seen_box close_box(HWND box) {
     return seen;
 }
 
+BOOL CALLBACK match_status_bar(HWND child, LPARAM parameter) {
+    if (class_of(child) != STATUSCLASSNAMEA)
+        return TRUE;
+    *reinterpret_cast<HWND*>(parameter) = child;
+    return FALSE;
+}
+
+// The window shows from its first control on; it is whole once its status bar has a text, which
+// comes after the controls of every page.
+bool is_built(HWND window) {
+    HWND status_bar = nullptr;
+    EnumChildWindows(window, match_status_bar, reinterpret_cast<LPARAM>(&status_bar));
+    DWORD_PTR length = 0;
+    return status_bar != nullptr &&
+           SendMessageTimeoutA(status_bar, SB_GETTEXTLENGTHA, 0, 0, SMTO_ABORTIFHUNG,
+                               send_timeout_ms, &length) &&
+           LOWORD(length) > 0;
+}
+
 void read_main_window(HWND window, program_run& run) {
     run.main_window_seen = true;
     HWND label = find_control(window, wait_label);
@@ -262,6 +281,8 @@ program_run run_program_in(const std::string& folder, const std::string& working
         if (window == nullptr)
             continue;
         if (!run.main_window_seen) {
+            if (!is_built(window))
+                continue;
             read_main_window(window, run);
             if (while_open)
                 while_open(window);
