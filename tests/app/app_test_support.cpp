@@ -350,3 +350,21 @@ void write_file(const std::filesystem::path& path, const std::string& bytes) {
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     ASSERT_TRUE(file.good()) << path.string();
 }
+
+void app_test::expect_phone_safe(const std::string& old_table, const std::string& new_table,
+                                 bool success, bool told) const {
+    const bool phone_old = phone_has_table() && phone_table() == old_table;
+    const bool phone_new = phone_has_table() && phone_table() == new_table;
+    EXPECT_NE(success, told);  // the user learns the outcome, and only one
+    if (success) {
+        EXPECT_TRUE(phone_new);
+    }
+    EXPECT_TRUE(phone_old || phone_new || told);
+    const auto saved = backups();
+    EXPECT_LE(saved.size(), 1u);
+    for (const auto& backup : saved)
+        EXPECT_EQ(backup.second, old_table) << backup.first;
+    if (!phone_old) {
+        EXPECT_EQ(saved.size(), 1u) << "the phone changed without a backup";
+    }
+}

@@ -76,6 +76,13 @@ protected:
     std::vector<std::string> log_calls() const;
     bool log_has_write() const;  // File_Delete or File_Write was called
 
+    // What a phone operation that ended in success (or told the user it did not) must leave:
+    // the user learns one outcome; the phone holds the old table or the new one (always the new
+    // one after a success) unless the user was told; at most one backup, holding the old table,
+    // and one there whenever the phone's table changed.
+    void expect_phone_safe(const std::string& old_table, const std::string& new_table,
+                           bool success, bool told) const;
+
     static std::filesystem::path backup_folder();
     // The backups made so far: file name and content, sorted by name.
     static std::vector<std::pair<std::string, std::string>> backups();

@@ -306,21 +306,8 @@ TEST_P(write_cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const std::string status = status_text();
     SCOPED_TRACE("status \"" + status + "\"");
     const bool success = status == written_status;
-    const bool phone_old = phone_has_table() && phone_table() == old_table;
-    const bool phone_new = phone_has_table() && phone_table() == new_table;
     const bool told = status == "Failed." || status == "Phone is not connected, can't write";
-    EXPECT_NE(success, told);
-    if (success) {
-        EXPECT_TRUE(phone_new);
-    }
-    EXPECT_TRUE(phone_old || phone_new || told);
-    const auto saved = backups();
-    EXPECT_LE(saved.size(), 1u);
-    for (const auto& backup : saved)
-        EXPECT_EQ(backup.second, old_table);
-    if (!phone_old) {
-        EXPECT_EQ(saved.size(), 1u) << "the phone changed without a backup";
-    }
+    expect_phone_safe(old_table, new_table, success, told);
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterEachCall, write_cable_pulled_test, ::testing::Range(0, 15));

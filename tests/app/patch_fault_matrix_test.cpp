@@ -27,22 +27,9 @@ protected:
         const std::string status = status_text();
         const bool success = status == success_status;
         const bool told = !boxes().empty() || status == "Failed." || status == not_connected_status;
-        const bool phone_old = phone_has_table() && phone_table() == old_table;
-        const bool phone_new = phone_has_table() && phone_table() == new_table;
         SCOPED_TRACE("status \"" + status + "\"");
-
-        EXPECT_NE(success, told);  // the user learns the outcome, and only one
-        if (success) {
-            EXPECT_TRUE(phone_new);
-        }
-        EXPECT_TRUE(phone_old || phone_new || told);
+        expect_phone_safe(old_table, new_table, success, told);
         const auto saved = backups();
-        EXPECT_LE(saved.size(), 1u);
-        for (const auto& backup : saved)
-            EXPECT_EQ(backup.second, old_table) << backup.first;
-        if (!phone_old) {
-            EXPECT_EQ(saved.size(), 1u) << "the phone changed without a backup";
-        }
 
         // A failed write names the file that holds the old table.
         for (const shown_box& box : boxes()) {

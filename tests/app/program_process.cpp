@@ -226,6 +226,19 @@ bool start_program(const std::string& folder, const std::string& working_directo
                           0, nullptr, working_directory.c_str(), &startup, &process) != 0;
 }
 
+// Ends a process still running (exit code 1), and gives its exit code.
+DWORD finish(PROCESS_INFORMATION& process, bool ended) {
+    if (!ended) {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, idle_timeout_ms);
+    }
+    DWORD exit_code = STILL_ACTIVE;
+    GetExitCodeProcess(process.hProcess, &exit_code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exit_code;
+}
+
 }  // namespace
 
 brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
@@ -244,13 +257,7 @@ brief_run run_program_briefly(const std::string& folder, const std::string& work
             break;
         }
     }
-    if (!run.ended) {
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, idle_timeout_ms);
-    }
-    GetExitCodeProcess(process.hProcess, &run.exit_code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    run.exit_code = finish(process, run.ended);
     return run;
 }
 
@@ -293,12 +300,6 @@ program_run run_program_in(const std::string& folder, const std::string& working
             last_close = GetTickCount();
         }
     }
-    if (!run.ended) {
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, idle_timeout_ms);
-    }
-    GetExitCodeProcess(process.hProcess, &run.exit_code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    run.exit_code = finish(process, run.ended);
     return run;
 }
