@@ -11,10 +11,10 @@ constexpr DWORD path_room = 32768;
 
 using show_dialog = BOOL(WINAPI*)(OPENFILENAMEA*);
 
-// comdlg32 is loaded when a dialog is first shown, not at start: loading it pulls in shell32,
-// ole32 and more, which would slow every start of the program for a dialog seldom opened.
+// Loaded at the first dialog, not at start: comdlg32 pulls in shell32, ole32 and more with it.
+HMODULE library = nullptr;
+
 show_dialog dialog_entry(const char* name) {
-    static HMODULE library = nullptr;
     if (library == nullptr) {
         std::string folder(GetSystemDirectoryA(nullptr, 0), '\0');  // with room for the NUL
         const UINT length = GetSystemDirectoryA(&folder[0], static_cast<UINT>(folder.size()));
