@@ -40,10 +40,14 @@ std::string text_box_text(const std::vector<std::string>& lines) {
     return text;
 }
 
-void build_text_box_page(const char* caption, int32_t number,
-                         const std::vector<std::string>& lines) {
-    add_control_item(tab_control, -1, caption);
-    create_text_box(number, 10, 10, 270, 124, text_box_text(lines), text_box_flags);
+void build_about_page() {
+    create_text_box(about_box, 10, 10, 270, 124, text_box_text(about_page_lines()),
+                    text_box_flags);
+}
+
+void build_license_page() {
+    create_text_box(license_box, 10, 10, 270, 124, text_box_text(license_page_lines()),
+                    text_box_flags);
 }
 
 void build_main_page(int32_t wait_seconds) {
@@ -64,6 +68,11 @@ void build_main_page(int32_t wait_seconds) {
 
 }  // namespace
 
+void add_page_built_when_shown(const char* caption, page_builder build) {
+    add_control_item(tab_control, -1, caption);
+    build_page_when_shown(tab_control, count_control_items(tab_control) - 1, build);
+}
+
 std::string wait_label_text(int32_t wait_seconds) {
     return "Wait " + number_to_text(wait_seconds) + " sec. for P2K device.";
 }
@@ -73,9 +82,10 @@ void build_main_window(int32_t wait_seconds) {
     set_container(current_window());
     create_tab_control(tab_control, 0, 0, 290, 164);
     build_main_page(wait_seconds);
-    build_text_box_page("Help-n-About", about_box, about_page_lines());
-    build_text_box_page("License", license_box, license_page_lines());
-    build_networks_page();
+    // The other pages get their controls when first shown: a start shows at most one of them.
+    add_page_built_when_shown("Help-n-About", build_about_page);
+    add_page_built_when_shown("License", build_license_page);
+    add_networks_page();
 
     create_status_bar(main_status_bar, current_window());
     add_status_field(290);

@@ -1,5 +1,6 @@
 #include "app/networks_page.h"
 
+#include "app/main_window.h"
 #include "phone/main_window_numbers.h"
 #include "phone/networks.h"
 #include "ui/control.h"
@@ -34,8 +35,9 @@ constexpr int button_gap = 6;
 
 }  // namespace
 
+namespace {
+
 void build_networks_page() {
-    add_control_item(tab_control, -1, "Networks");
     create_list_view(network_list, left, list_top, width, list_height);
     for (const column& each : columns)
         add_list_view_column(network_list, each.header, each.width);
@@ -44,6 +46,12 @@ void build_networks_page() {
     for (int i = 0; i < count; ++i)
         create_button(buttons[i].number, left + i * (button_width + button_gap), button_top,
                       button_width, button_height, buttons[i].text);
+}
+
+}  // namespace
+
+void add_networks_page() {
+    add_page_built_when_shown("Networks", build_networks_page);
     forget_networks();
 }
 

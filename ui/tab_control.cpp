@@ -4,14 +4,18 @@
 // parameter of its tab. The page shown is always the tab control's topmost child.
 // page_count and header_height are one set for the whole layer: pages added to an earlier
 // tab control after a later one was created are placed with the later one's values.
+// A page may get its controls only when it is first shown (build_page_when_shown).
 #include "ui/tab_control.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "ui/control_table.h"
+#include "ui/event_state.h"
 #include "ui/window_table.h"
 
 namespace {
@@ -23,6 +27,31 @@ constexpr int caption_room = 1000;
 
 int page_count = 0;
 int header_height = 0;
+
+struct page_to_build {
+    HWND page;
+    page_builder build;
+};
+std::vector<page_to_build> pages_to_build;
+
+// Runs the page's builder if it still waits for one, with the page as the container.
+void build_waiting_page(HWND page) {
+    const auto waiting = std::find_if(pages_to_build.begin(), pages_to_build.end(),
+                                      [page](const page_to_build& each) { return each.page == page; });
+    if (waiting == pages_to_build.end()) {
+        return;
+    }
+    const page_builder build = waiting->build;
+    pages_to_build.erase(waiting);  // once, even if the builder shows the page itself
+    // The page's new controls raise no event of their own: a tab click that shows the page
+    // reports that click.
+    const event_state raised = events;
+    HWND container = current_container();
+    make_container(page);
+    build();
+    make_container(container);
+    events = raised;
+}
 
 void measure_header(HWND tab) {
     RECT item = {};
@@ -114,6 +143,10 @@ void set_caption(HWND tab, const std::string& text) {
 
 void remove_page(HWND tab, int index) {
     if (HWND page = page_of(tab, index)) {
+        pages_to_build.erase(
+            std::remove_if(pages_to_build.begin(), pages_to_build.end(),
+                           [page](const page_to_build& each) { return each.page == page; }),
+            pages_to_build.end());
         DestroyWindow(page);
     }
     SendMessageA(tab, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
@@ -158,6 +191,21 @@ window_handle create_tab_control(int number, int x, int y, int width, int height
     return tab;
 }
 
+void build_page_when_shown(int tab_number, int index, page_builder build) {
+    HWND page = page_of(control_entry_of(tab_number).handle, index);
+    if (page == nullptr || build == nullptr) {
+        return;
+    }
+    // Pages destroyed with their window (not removed one by one) leave their entries here.
+    pages_to_build.erase(std::remove_if(pages_to_build.begin(), pages_to_build.end(),
+                                        [](const page_to_build& each) { return !IsWindow(each.page); }),
+                         pages_to_build.end());
+    pages_to_build.push_back({page, build});
+    if (GetWindowLongPtrA(page, GWL_STYLE) & WS_VISIBLE) {
+        build_waiting_page(page);
+    }
+}
+
 int tab_header_height() {
     return header_height;
 }
@@ -167,6 +215,7 @@ void show_selected_page(window_handle tab) {
     if (page == nullptr) {
         return;  // no item is selected: the page shown stays
     }
+    build_waiting_page(page);
     HWND shown = GetWindow(tab, GW_CHILD);
     ShowWindow(shown, SW_HIDE);
     EnableWindow(shown, FALSE);

@@ -13,6 +13,14 @@
 // is created.
 window_handle create_tab_control(int number, int x, int y, int width, int height);
 
+// Makes the controls of the tab control's page `index` only when that page is first shown
+// (selected by set_control_state or by the user): `build` runs once, just before the page
+// shows, with the page as the container of the controls it creates; the container is the same
+// after it as before. A page shown already is built at once. Controls are made on a hidden
+// page either way, so the page looks the same; a page never looked at costs nothing at start.
+using page_builder = void (*)();
+void build_page_when_shown(int tab_number, int index, page_builder build);
+
 // Height of the row of tabs, measured when the last tab control was created or moved.
 int tab_header_height();
 

@@ -213,7 +213,9 @@ void app_test::SetUp() {
     init_program_directory();
     init_ui_layer();
     build_main_window(0);
-    set_control_state(tab_control, 0);  // the Main page, whatever the first page drawn
+    // Every page built, as after a user looked at each, then the Main page.
+    for (int page = count_control_items(tab_control) - 1; page >= 0; --page)
+        set_control_state(tab_control, page);
     bring_to_foreground(window_of(main_window));
     drain_events();
 

@@ -135,6 +135,25 @@ TEST_F(event_test, TabClickSwitchesPageAndRaisesTheTabControlsEvent) {
     EXPECT_EQ(GetFocus(), tab);
 }
 
+// Setting a text field's text raises that field's event.
+void build_page_with_a_field() {
+    create_text_field(300, 10, 10, 100, 20, "");
+    set_control_text(300, "typed");
+}
+
+// Controls made as a page is first shown raise no event in place of the tab click's.
+TEST_F(event_test, TabClickOnAPageBuiltWhenShownRaisesTheTabControlsEvent) {
+    build_page_when_shown(1, 2, build_page_with_a_field);
+    RECT item = {};
+    SendMessageA(tab, TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
+    PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON,
+                 point_parameter((item.left + item.right) / 2, (item.top + item.bottom) / 2));
+    EXPECT_EQ(wait_event(), event_control_used);
+    EXPECT_EQ(event_control(), 1);
+    EXPECT_EQ(get_control_text(300), "typed");
+    EXPECT_TRUE(IsWindowVisible(control_handle(300)));
+}
+
 // Control numbers of the commands and notifications the window procedure receives, in
 // order, seen through the application callback.
 std::vector<int> notifying_controls;

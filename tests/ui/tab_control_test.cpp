@@ -123,6 +123,31 @@ TEST_F(tab_control_test, FirstPageIsShownAtOnceTheOthersStayHidden) {
     EXPECT_EQ(get_control_state(1), 0);
 }
 
+int pages_built = 0;
+void build_counted_page() {
+    create_label(300 + pages_built++, 10, 10, 100, 20, "built");
+}
+
+// A page built when shown gets its controls once, on that page, when first selected; the one
+// shown already at once. The container stays the page added last.
+TEST_F(tab_control_test, PageBuiltWhenShownGetsItsControlsOnFirstShowingOnly) {
+    add_three_pages();
+    pages_built = 0;
+    build_page_when_shown(1, 0, build_counted_page);
+    EXPECT_EQ(GetParent(control_handle(300)), page(0));
+    build_page_when_shown(1, 1, build_counted_page);
+    EXPECT_EQ(pages_built, 1);
+    set_control_state(1, 1);
+    EXPECT_EQ(pages_built, 2);
+    EXPECT_EQ(GetParent(control_handle(301)), page(1));
+    EXPECT_TRUE(IsWindowVisible(control_handle(301)));
+    set_control_state(1, 0);
+    set_control_state(1, 1);
+    EXPECT_EQ(pages_built, 2);
+    create_button(7, 0, 0, 10, 10, "on the last page");
+    EXPECT_EQ(GetParent(control_handle(7)), page(2));
+}
+
 TEST_F(tab_control_test, ItemsFollowTheOrderOfAddingWhateverThePosition) {
     add_control_item(1, -1, "first");
     add_control_item(1, 5, "second");
