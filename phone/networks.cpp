@@ -55,6 +55,18 @@ void show_status_now(const std::string& text) {
     paint_window_now(main_window);
 }
 
+// The phone's table read as Patch reads it, with its connection checks before and after and
+// its refusals; false after telling the user ("... can't " + action when not connected).
+bool read_phone_records(const std::string& action, std::vector<operator_record>& read_records) {
+    if (!phone_connected(action))
+        return false;
+    show_status_now("Loading...");
+    const table_read read = read_table_into(table_block);
+    if (!phone_connected(action))
+        return false;
+    return records_of_read(read, read_records);
+}
+
 }  // namespace
 
 void forget_networks() {
@@ -96,14 +108,8 @@ void take_renames() {
 }
 
 void run_read() {
-    if (!phone_connected("read"))
-        return;
-    show_status_now("Loading...");
-    const table_read read = read_table_into(table_block);
-    if (!phone_connected("read"))
-        return;
     std::vector<operator_record> read_records;
-    if (!records_of_read(read, read_records))
+    if (!read_phone_records("read", read_records))
         return;
     records = std::move(read_records);
     show_records();
@@ -124,14 +130,8 @@ void run_write() {
     }
     if (!ask_yes_no("Write " + networks_text(records.size()) + " to the phone?"))
         return;
-    if (!phone_connected("write"))
-        return;
-    show_status_now("Loading...");
-    const table_read read = read_table_into(table_block);
-    if (!phone_connected("write"))
-        return;
     std::vector<operator_record> old_records;
-    if (!records_of_read(read, old_records))
+    if (!read_phone_records("write", old_records))
         return;
     std::string backup_path;
     if (!back_up_table(format_operator_table(old_records), backup_path))
