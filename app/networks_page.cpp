@@ -1,8 +1,10 @@
 #include "app/networks_page.h"
 
-#include "app/main_window.h"
-#include "phone/main_window_numbers.h"
-#include "phone/networks.h"
+#include "procedures/networks_files.h"
+#include "procedures/networks_list.h"
+#include "procedures/networks_read.h"
+#include "procedures/networks_write.h"
+#include "procedures/window_numbers.h"
 #include "ui/control.h"
 #include "ui/list_view.h"
 #include "ui/push_button.h"
@@ -35,8 +37,6 @@ constexpr int button_gap = 6;
 
 }  // namespace
 
-namespace {
-
 void build_networks_page() {
     create_list_view(network_list, left, list_top, width, list_height);
     for (const column& each : columns)
@@ -46,13 +46,6 @@ void build_networks_page() {
     for (int i = 0; i < count; ++i)
         create_button(buttons[i].number, left + i * (button_width + button_gap), button_top,
                       button_width, button_height, buttons[i].text);
-}
-
-}  // namespace
-
-void add_networks_page() {
-    add_page_built_when_shown("Networks", build_networks_page);
-    forget_networks();
 }
 
 void handle_networks_event(int control) {

@@ -2,8 +2,8 @@
 // Open... and Save as... under it; and the handling of their events.
 #pragma once
 
-// Adds the page as the tab control's next page; its controls are made when it is first shown.
-void add_networks_page();
+// Makes the page's controls (the page is the container).
+void build_networks_page();
 
 // Called for every control event of the window: takes the renames typed in the list, then
 // runs the procedure of a button of the page. Other controls' events change nothing else.

@@ -1,9 +1,9 @@
-#include "app/settings.h"
+#include "app/settings_file.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "phone/main_window_numbers.h"
+#include "procedures/window_numbers.h"
 #include "runtime/local_file.h"
 #include "runtime/number_text.h"
 

@@ -48,3 +48,15 @@ std::string key_of_network_code(const std::string& code) {
     key[2] = static_cast<char>(digit(5) << 4 | digit(4));
     return key;
 }
+
+std::string key_text(const std::string& key) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (const char byte : key) {
+        if (!text.empty())
+            text += ' ';
+        text += digits[static_cast<unsigned char>(byte) >> 4];
+        text += digits[static_cast<unsigned char>(byte) & 0xF];
+    }
+    return text;
+}

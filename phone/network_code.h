@@ -15,3 +15,6 @@ std::string network_code_of_key(const std::string& key);
 // The first three key bytes for "MCC-MNC" (three MCC digits, two or three MNC digits);
 // empty when the text is not such a code.
 std::string key_of_network_code(const std::string& code);
+
+// The key's bytes in hex, separated by spaces: "52 F0 10 00".
+std::string key_text(const std::string& key);

@@ -1,6 +1,6 @@
 // Lookups in the generated network tables (phone/network_data.h): binary searches over the
 // sorted codes, the names taken from the pool.
-#include "phone/network_database.h"
+#include "phone/network_names.h"
 
 #include <algorithm>
 
@@ -51,4 +51,10 @@ std::string network_operator(const std::string& network_code) {
         return std::string();
     return name_of(network_operator_numbers, network_operator_names, network_operator_count,
                    network_number(network_code));
+}
+
+std::vector<std::string> network_row(const operator_record& record) {
+    const std::string code = network_code_of_key(record.key);
+    return {record.name, code, code.empty() ? std::string() : network_country(code),
+            code.empty() ? std::string() : network_operator(code), key_text(record.key)};
 }

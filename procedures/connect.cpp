@@ -1,8 +1,8 @@
-#include "phone/connect.h"
+#include "procedures/connect.h"
 
-#include "phone/main_window_numbers.h"
 #include "phone/phone_library.h"
-#include "phone/progress.h"
+#include "procedures/status_and_messages.h"
+#include "procedures/window_numbers.h"
 #include "runtime/delay.h"
 #include "runtime/number_text.h"
 #include "ui/control.h"

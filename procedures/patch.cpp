@@ -1,11 +1,12 @@
-#include "phone/patch.h"
+#include "procedures/patch.h"
 
 #include <string>
 
-#include "phone/main_window_numbers.h"
 #include "phone/operator_table.h"
-#include "phone/progress.h"
-#include "phone/table_transfer.h"
+#include "procedures/progress_run.h"
+#include "procedures/status_and_messages.h"
+#include "procedures/table_transfer.h"
+#include "procedures/window_numbers.h"
 #include "runtime/number_text.h"
 #include "runtime/text.h"
 #include "ui/control.h"

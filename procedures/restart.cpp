@@ -1,7 +1,8 @@
-#include "phone/restart.h"
+#include "procedures/restart.h"
 
 #include "phone/phone_library.h"
-#include "phone/progress.h"
+#include "procedures/progress_run.h"
+#include "procedures/status_and_messages.h"
 
 void run_restart() {
     if (p2k_get_status() == 0) {

@@ -1,14 +1,17 @@
-#include "phone/progress.h"
+#include "procedures/status_and_messages.h"
 
-#include "phone/main_window_numbers.h"
-#include "runtime/delay.h"
-#include "ui/control.h"
-#include "ui/event.h"
+#include "procedures/window_numbers.h"
 #include "ui/message_box.h"
 #include "ui/status_bar.h"
+#include "ui/window.h"
 
 void show_status(const std::string& text) {
     set_status_text(main_status_bar, 0, text, 0);
+}
+
+void show_status_now(const std::string& text) {
+    show_status(text);
+    paint_window_now(main_window);
 }
 
 void show_message(const std::string& text, int flags) {
@@ -22,15 +25,6 @@ bool ask_yes_no(const std::string& text) {
 void show_failure(const std::string& text, int flags) {
     show_message(text, flags);
     show_status("Failed.");
-}
-
-void run_progress(int32_t overall_start, int32_t overall_step) {
-    for (int32_t i = 0; i <= 100; ++i) {
-        sleep_ms(10);
-        set_control_state(step_bar, i);
-        set_control_state(overall_bar, overall_start + overall_step * i);
-        poll_event();
-    }
 }
 
 std::string join_lines(std::initializer_list<std::string> lines) {

@@ -1,29 +1,21 @@
-// The steps Patch and the Networks page's Read and Write share: the phone's table read into a
-// memory block, the refusals of what was read, the backup of the old table, and the write with
-// its read-back check. Each refusal and failure tells the user (a message box and "Failed."
-// in the status bar, as the steps' callers promise) and leaves the phone as it was.
+// The steps Patch and the Networks page's Read and Write share: the phone's table read with its
+// refusals, the backup of the old table, and the write with its read-back check. Each refusal
+// and failure tells the user (a message box and "Failed." in the status bar, as the steps'
+// callers promise) and leaves the phone as it was.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "phone/operator_table.h"
+#include "phone/phone_table.h"
 
 // How the messages name the phone's table: ''/a/plmn_text_table.bin''.
 extern const std::string phone_table_name;
 
-// The phone's table as read: the image of the read limit, zero-filled past the file's end.
-struct table_read {
-    std::string image;    // empty when there was no memory for it
-    bool longer = false;  // the file goes on past the read limit
-};
-
 // False, with the status "Phone is not connected, can't " + action, when the phone does not
 // answer.
 bool phone_connected(const std::string& action);
-
-// Reads up to the read limit of the phone's table into the zero-filled memory block.
-table_read read_table_into(int32_t block);
 
 // The refusal of a table longer than the read.
 void refuse_longer_table();

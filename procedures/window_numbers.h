@@ -1,6 +1,6 @@
-// The numbers under which the main window, its controls, its status bar and the table's
-// memory blocks live. The window is built by the application; the phone procedures write
-// into its status bar and progress bars and read the name field.
+// The numbers under which the main window, its controls and its status bar live. The window is
+// built by the application; the procedures write into its status bar and progress bars and
+// read the name field.
 #pragma once
 
 #include <cstdint>
@@ -26,9 +26,6 @@ constexpr int32_t open_button = 503;
 constexpr int32_t save_as_button = 504;
 
 constexpr int32_t main_status_bar = 0;
-
-constexpr int32_t table_block = 1;   // the table read from the phone, then the table to write
-constexpr int32_t verify_block = 2;  // the table read back after writing
 
 constexpr char main_window_title[] = "[RUS] P2k Korvane Tevra v3.1-tisku";
 

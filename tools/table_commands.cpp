@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "phone/network_code.h"
-#include "phone/network_database.h"
+#include "phone/network_names.h"
 #include "phone/operator_table.h"
 #include "tools/console_text.h"
 #include "tools/file_bytes.h"
@@ -82,14 +82,6 @@ std::string printable(const std::string& name) {
         const unsigned b = static_cast<unsigned char>(byte);
         out += b < 0x20 || b == 0x7F ? "\\x" + hex_byte(b) : std::string(1, byte);
     }
-    return out;
-}
-
-// "52 F0 10 00"
-std::string key_text(const std::string& key) {
-    std::string out;
-    for (const char byte : key)
-        out += (out.empty() ? "" : " ") + hex_byte(static_cast<unsigned char>(byte));
     return out;
 }
 

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "ui/control_table.h"
-#include "ui/tab_control.h"
+#include "ui/tab_pages.h"
 
 namespace {
 

@@ -9,28 +9,11 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/control_container.h"
 #include "ui/window_handle.h"
 
 // At most this many bytes of a control's window text are read.
 constexpr int control_text_limit = 4999;
-
-// Clears the control table, takes the default font and initialises the platform's common
-// controls. Called once at start-up, before init_window_layer.
-void init_control_layer();
-
-// Number of usable entries of the control table.
-int control_capacity();
-
-// New controls are created in this window (until a tab control adds a page).
-void set_container(window_handle window);
-
-// The container saved by the last tab control creation becomes current again; nothing
-// when none is saved.
-void close_container();
-
-// Font of the controls created from now on: a platform font handle, or -1 for the
-// default font.
-void set_control_font(std::intptr_t font);
 
 // Adds an item to the control; for a tab control, a page that becomes the container.
 void add_control_item(int number, int position, const std::string& text);

@@ -10,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "ui/control.h"
+#include "ui/control_container.h"
 #include "ui/window_table.h"
 
 namespace {

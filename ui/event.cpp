@@ -64,7 +64,3 @@ std::intptr_t event_lparam() {
 int event_window_number() {
     return window_number_of(events.window);
 }
-
-void clear_event_state() {
-    events = event_state{};
-}

@@ -34,6 +34,3 @@ std::intptr_t event_lparam();
 // The number of the window that received the last message, or -1 when it is none of the
 // numbered windows (a tab page, for instance).
 int event_window_number();
-
-// Forgets every event; part of init_window_layer.
-void clear_event_state();

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ui/event.h"
+#include "ui/event_state.h"
 #include "ui/window_procedure.h"
 #include "ui/window_table.h"
 
@@ -103,7 +103,7 @@ HINSTANCE program_instance() {
 }
 
 void init_window_layer() {
-    clear_event_state();
+    events = event_state{};
     capacity = initial_window_capacity;
     window_table.assign(capacity + 2, window_record{});
     current = nullptr;

@@ -13,7 +13,7 @@
 #include "ui/focus_navigation.h"
 #include "ui/list_view.h"
 #include "ui/list_view_notice.h"
-#include "ui/tab_control.h"
+#include "ui/tab_pages.h"
 #include "ui/window.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "phone/main_window_numbers.h"
+#include "procedures/window_numbers.h"
 
 inline constexpr char success_status[] = "Looks like all is good, press ''restart''";
 inline constexpr char not_connected_status[] = "Phone is not connected, can't patch";

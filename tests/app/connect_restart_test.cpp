@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "phone/connect.h"
-#include "phone/patch.h"
-#include "phone/restart.h"
+#include "procedures/connect.h"
+#include "procedures/patch.h"
+#include "procedures/restart.h"
 #include "ui/control.h"
 
 namespace {

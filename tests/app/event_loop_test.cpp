@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/event_loop.h"
 #include "app/main_window.h"
 #include "ui/control.h"
 #include "ui/window.h"

@@ -5,9 +5,12 @@
 
 #include <commctrl.h>
 
+#include "app/event_loop.h"
 #include "app/main_window.h"
-#include "phone/networks.h"
-#include "phone/patch.h"
+#include "procedures/networks_list.h"
+#include "procedures/networks_read.h"
+#include "procedures/networks_write.h"
+#include "procedures/patch.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/control.h"
 #include "ui/status_bar.h"

@@ -4,7 +4,7 @@
 // old table byte for byte; the success status shows only over exactly the new table.
 #include "tests/app/app_test_support.h"
 
-#include "phone/patch.h"
+#include "procedures/patch.h"
 
 namespace {
 

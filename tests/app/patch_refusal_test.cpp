@@ -4,7 +4,7 @@
 
 #include <regex>
 
-#include "phone/patch.h"
+#include "procedures/patch.h"
 #include "ui/control.h"
 #include "ui/status_bar.h"
 

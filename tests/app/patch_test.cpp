@@ -5,7 +5,7 @@
 #include <regex>
 #include <set>
 
-#include "phone/patch.h"
+#include "procedures/patch.h"
 #include "runtime/number_text.h"
 #include "ui/control.h"
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "phone/main_window_numbers.h"
-#include "phone/networks.h"
+#include "phone/network_names.h"
+#include "procedures/window_numbers.h"
 #include "tests/app/bench_clock.h"
 #include "ui/control.h"
 #include "ui/list_view.h"

@@ -17,18 +17,18 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "tests/app/bench_clock.h"
-#include "phone/main_window_numbers.h"
 #include "phone/operator_table.h"
-#include "phone/patch.h"
 #include "phone/phone_library.h"
-#include "phone/progress.h"
 #include "phone/table_backup.h"
+#include "procedures/patch.h"
+#include "procedures/status_and_messages.h"
+#include "procedures/window_numbers.h"
 #include "runtime/delay.h"
 #include "runtime/library.h"
 #include "runtime/memory_block.h"
 #include "runtime/program_directory.h"
 #include "runtime/random.h"
+#include "tests/app/bench_clock.h"
 #include "ui/control.h"
 #include "ui/ui_layer.h"
 

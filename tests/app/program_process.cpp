@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "phone/main_window_numbers.h"
+#include "procedures/window_numbers.h"
 #include "tests/app/program_box_icon.h"
 
 namespace {

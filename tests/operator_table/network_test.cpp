@@ -3,7 +3,7 @@
 #include <string>
 
 #include "phone/network_code.h"
-#include "phone/network_database.h"
+#include "phone/network_names.h"
 
 namespace {
 

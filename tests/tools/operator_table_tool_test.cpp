@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "phone/network_database.h"
+#include "phone/network_names.h"
 #include "phone/operator_table.h"
 
 namespace {

@@ -12,6 +12,7 @@
 #include "ui/list_box.h"
 #include "ui/push_button.h"
 #include "ui/tab_control.h"
+#include "ui/tab_pages.h"
 #include "ui/text_field.h"
 #include "ui/track_bar.h"
 #include "ui/window_geometry.h"

@@ -8,6 +8,7 @@
 #include "ui/label.h"
 #include "ui/push_button.h"
 #include "ui/tab_control.h"
+#include "ui/tab_pages.h"
 
 namespace {
 

@@ -1,0 +1,67 @@
+#include "procedures/networks_files.h"
+
+#include "procedures/networks_list.h"
+#include "procedures/status_and_messages.h"
+#include "procedures/window_numbers.h"
+#include "runtime/new_file.h"
+#include "runtime/program_directory.h"
+#include "runtime/whole_file.h"
+#include "ui/file_dialog.h"
+#include "ui/window.h"
+
+namespace {
+
+// A file bigger than this is no table the phone could hold, nor one worth reading into memory.
+constexpr int64_t table_file_max = 16 * 1024 * 1024;
+
+const file_kind table_files = {"Operator tables (*.bin)", "*.bin", "bin"};
+
+// The backup folder beside the program, made when missing; the program's folder when it
+// cannot be made.
+std::string table_folder() {
+    const std::string folder = path_beside_program("backup");
+    return make_folder(folder) ? folder : program_directory();
+}
+
+}  // namespace
+
+void run_open() {
+    const std::string path =
+        choose_file_to_open(window_of(main_window), table_folder(), table_files);
+    if (path.empty())
+        return;
+    const std::string name = file_name_of(path);
+    std::string bytes;
+    std::vector<operator_record> opened;
+    const whole_file_read read = read_whole_file(path, bytes, table_file_max);
+    if (read == whole_file_read::missing_or_locked) {
+        show_failure(join_lines({"Can't read " + name + ".", "The list is as it was."}),
+                     message_box_exclamation);
+        return;
+    }
+    if (read == whole_file_read::too_big || !parse_operator_table(bytes, opened) ||
+        opened.empty()) {
+        show_failure(name + " doesn't look like operator table.", message_box_exclamation);
+        return;
+    }
+    const size_t count = opened.size();
+    show_network_records(std::move(opened));
+    show_status("Opened " + networks_text(count) + " from " + name + ".");
+}
+
+void run_save_as() {
+    if (!have_network_records("There is no table to save."))
+        return;
+    const std::string path =
+        choose_file_to_save(window_of(main_window), table_folder(), table_files);
+    if (path.empty())
+        return;
+    const std::string name = file_name_of(path);
+    if (!replace_file(path, format_operator_table(network_records()))) {
+        show_failure(join_lines({"Can't save " + name + ".", "Nothing was saved."}),
+                     message_box_exclamation);
+        return;
+    }
+    unmark_network_records();
+    show_status("Saved " + networks_text(network_records().size()) + " to " + name + ".");
+}
