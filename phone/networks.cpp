@@ -189,15 +189,3 @@ std::vector<std::string> network_row(const operator_record& record) {
     return {record.name, code, code.empty() ? std::string() : network_country(code),
             code.empty() ? std::string() : network_operator(code), key_text(record.key)};
 }
-
-std::string key_text(const std::string& key) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const char byte : key) {
-        if (!text.empty())
-            text += ' ';
-        text += digits[static_cast<unsigned char>(byte) >> 4];
-        text += digits[static_cast<unsigned char>(byte) & 0xF];
-    }
-    return text;
-}

@@ -34,5 +34,3 @@ void run_save_as();
 
 // The list's cells of a record: name, network code, country, operator, key in hex.
 std::vector<std::string> network_row(const operator_record& record);
-// "52 F0 10 00".
-std::string key_text(const std::string& key);

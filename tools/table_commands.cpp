@@ -85,14 +85,6 @@ std::string printable(const std::string& name) {
     return out;
 }
 
-// "52 F0 10 00"
-std::string key_text(const std::string& key) {
-    std::string out;
-    for (const char byte : key)
-        out += (out.empty() ? "" : " ") + hex_byte(static_cast<unsigned char>(byte));
-    return out;
-}
-
 }  // namespace
 
 int list_command(const std::string& file) {
