@@ -16,6 +16,16 @@ bool is_digits(const std::string& text, size_t from, size_t count) {
     return true;
 }
 
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
 }  // namespace
 
 std::string network_code_of_key(const std::string& key) {
@@ -59,4 +69,21 @@ std::string key_text(const std::string& key) {
         text += digits[static_cast<unsigned char>(byte) & 0xF];
     }
     return text;
+}
+
+std::string key_of_text(const std::string& text) {
+    std::string digits;
+    for (const char c : text) {
+        if (c == ' ')
+            continue;
+        if (hex_digit(c) < 0 || digits.size() == 8)
+            return std::string();
+        digits += c;
+    }
+    if (digits.size() != 8)
+        return std::string();
+    std::string key;
+    for (size_t i = 0; i < 8; i += 2)
+        key += static_cast<char>(hex_digit(digits[i]) << 4 | hex_digit(digits[i + 1]));
+    return key;
 }

@@ -16,5 +16,9 @@ std::string network_code_of_key(const std::string& key);
 // empty when the text is not such a code.
 std::string key_of_network_code(const std::string& code);
 
-// The key's bytes in hex, separated by spaces: "52 F0 10 00".
+// The key's bytes in hex, upper case, a space between them: "52 F0 10 00".
 std::string key_text(const std::string& key);
+
+// The four bytes of a key written in hex, as key_text writes it or with other spaces, in upper
+// or lower case ("52f01000"); empty when the text is not four bytes in hex.
+std::string key_of_text(const std::string& text);

@@ -113,3 +113,11 @@ std::string format_operator_table(const std::vector<operator_record>& records) {
     }
     return table;
 }
+
+std::string table_size_refusal(const std::vector<operator_record>& records) {
+    const size_t size = format_operator_table(records).size();
+    if (size <= static_cast<size_t>(operator_table_read_limit))
+        return std::string();
+    return "Table is " + std::to_string(size) + " bytes, the phone takes at most " +
+           std::to_string(operator_table_read_limit) + ".";
+}

@@ -62,3 +62,7 @@ bool operator_table_fills(const std::string& image);
 // written as its first four bytes (padded with zero bytes when shorter) and each name must
 // hold at most operator_name_max bytes.
 std::string format_operator_table(const std::vector<operator_record>& records);
+
+// "Table is N bytes, the phone takes at most 20000." when the records' table is longer than
+// the phone reads; empty when it fits.
+std::string table_size_refusal(const std::vector<operator_record>& records);

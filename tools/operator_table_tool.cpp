@@ -5,6 +5,8 @@
 //   operator_table_tool check FILE
 //   operator_table_tool rename-all FILE NAME OUT
 //   operator_table_tool rename FILE MCC-MNC NAME OUT
+//   operator_table_tool export FILE OUT
+//   operator_table_tool import FILE SHEET OUT
 // and two commands for the demo and tests:
 //   operator_table_tool make LIST TABLE   lines "MCC MNC Name" ('#' starts a comment)
 //   operator_table_tool print TABLE       one record a line: MCC, MNC, name
@@ -27,6 +29,10 @@ const char usage[] =
     "  rename-all FILE NAME OUT      every network named NAME, written to the new file OUT\n"
     "  rename FILE MCC-MNC NAME OUT  the network MCC-MNC (each record of it) named NAME,\n"
     "                                written to the new file OUT\n"
+    "  export FILE OUT               the names as a spreadsheet (CSV) file, written to the new\n"
+    "                                file OUT: name on phone, network, country, operator, key\n"
+    "  import FILE SHEET OUT         the networks named as the spreadsheet file SHEET says\n"
+    "                                (by key), written to the new file OUT\n"
     "  make LIST TABLE               a table from lines \"MCC MNC Name\" (replaces TABLE)\n"
     "  print TABLE                   one record a line: MCC, MNC, name\n";
 
@@ -115,6 +121,10 @@ int main(int argc, char** argv) {
         return rename_all_command(args[1], args[2], args[3]);
     if (command == "rename" && count == 5)
         return rename_command(args[1], args[2], args[3], args[4]);
+    if (command == "export" && count == 3)
+        return export_command(args[1], args[2]);
+    if (command == "import" && count == 4)
+        return import_command(args[1], args[2], args[3]);
     if (command == "make" && count == 3)
         return make_table(args[1], args[2]);
     if (command == "print" && count == 2)

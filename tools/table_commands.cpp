@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "phone/name_sheet.h"
 #include "phone/network_code.h"
 #include "phone/network_names.h"
 #include "phone/operator_table.h"
+#include "runtime/code_page_1252.h"
 #include "tools/console_text.h"
 #include "tools/file_bytes.h"
 
@@ -43,11 +45,6 @@ bool read_table(const std::string& file, std::vector<operator_record>& records) 
     return true;
 }
 
-std::string size_refusal(size_t table_size) {
-    return "Table is " + std::to_string(table_size) + " bytes, the phone takes at most " +
-           std::to_string(operator_table_read_limit) + ".";
-}
-
 // The name argument as the phone's bytes, or the reason it can't be one.
 std::string name_of_argument(const std::string& argument, std::string& name) {
     if (!ansi_of_console(argument, name))
@@ -60,14 +57,18 @@ std::string name_of_argument(const std::string& argument, std::string& name) {
     return std::string();
 }
 
-int write_table(const std::vector<operator_record>& records, const std::string& out) {
-    const std::string table = format_operator_table(records);
-    if (table.size() > static_cast<size_t>(operator_table_read_limit))
-        return refuse(size_refusal(table.size()) + " Nothing was written.");
+int write_new_file(const std::string& out, const std::string& bytes) {
     std::string error;
-    if (!write_new_file_bytes(out, table, error))
+    if (!write_new_file_bytes(out, bytes, error))
         return refuse(error + ". Nothing was written.");
     return 0;
+}
+
+int write_table(const std::vector<operator_record>& records, const std::string& out) {
+    const std::string too_big = table_size_refusal(records);
+    if (!too_big.empty())
+        return refuse(too_big + " Nothing was written.");
+    return write_new_file(out, format_operator_table(records));
 }
 
 std::string hex_byte(unsigned byte) {
@@ -103,9 +104,10 @@ int check_command(const std::string& file) {
     std::vector<operator_record> records;
     if (!read_table(file, records))
         return 1;
+    const std::string too_big = table_size_refusal(records);
+    if (!too_big.empty())
+        return refuse(file + ": " + too_big);
     const size_t size = format_operator_table(records).size();
-    if (size > static_cast<size_t>(operator_table_read_limit))
-        return refuse(file + ": " + size_refusal(size));
     std::printf("%s: operator table of %s networks, %s bytes.\n", file.c_str(),
                 std::to_string(records.size()).c_str(), std::to_string(size).c_str());
     return 0;
@@ -151,6 +153,35 @@ int rename_command(const std::string& file, const std::string& network, const st
     if (write_table(records, out) != 0)
         return 1;
     std::printf("Renamed %s of %s networks into %s.\n", std::to_string(renamed).c_str(),
+                std::to_string(records.size()).c_str(), out.c_str());
+    return 0;
+}
+
+int export_command(const std::string& file, const std::string& out) {
+    std::vector<operator_record> records;
+    if (!read_table(file, records))
+        return 1;
+    if (write_new_file(out, format_name_sheet(records, utf8_of_code_page_1252)) != 0)
+        return 1;
+    std::printf("Exported %s networks to %s.\n", std::to_string(records.size()).c_str(),
+                out.c_str());
+    return 0;
+}
+
+int import_command(const std::string& file, const std::string& sheet_file, const std::string& out) {
+    std::vector<operator_record> records;
+    if (!read_table(file, records))
+        return 1;
+    std::string sheet, error;
+    if (!read_file_bytes(sheet_file, sheet, error))
+        return refuse(error);
+    const name_sheet_result named =
+        apply_name_sheet(sheet, sheet_file, records, code_page_1252_of_utf8);
+    if (!named.refusal.empty())
+        return refuse(named.refusal + " Nothing was written.");
+    if (write_table(named.records, out) != 0)
+        return 1;
+    std::printf("Renamed %s of %s networks into %s.\n", std::to_string(named.renamed).c_str(),
                 std::to_string(records.size()).c_str(), out.c_str());
     return 0;
 }

@@ -1,7 +1,7 @@
-// The table tool's commands for people: list, check, rename-all and rename. Each returns the
-// program's exit status (0 done, 1 refused or failed), prints its result on stdout and its
-// refusals on stderr. Written tables hold the records only, without zero fill, and never
-// replace an existing file.
+// The table tool's commands for people: list, check, rename-all, rename, export and import.
+// Each returns the program's exit status (0 done, 1 refused or failed), prints its result on
+// stdout and its refusals on stderr. Written files never replace an existing file; written
+// tables hold the records only, without zero fill.
 #pragma once
 
 #include <string>
@@ -11,3 +11,8 @@ int check_command(const std::string& file);
 int rename_all_command(const std::string& file, const std::string& name, const std::string& out);
 int rename_command(const std::string& file, const std::string& network, const std::string& name,
                    const std::string& out);
+
+// The table's names as a spreadsheet file (see phone/name_sheet.h), names in code page 1252.
+int export_command(const std::string& file, const std::string& out);
+// The table renamed after the spreadsheet file, written to out.
+int import_command(const std::string& file, const std::string& sheet_file, const std::string& out);

@@ -1,4 +1,5 @@
-// libFuzzer target for the operator table rewrite.
+// libFuzzer target for the operator table rewrite, and for the names' spreadsheet file read from
+// the same bytes.
 //
 // Input: byte 0 and bit 0 of byte 1 give the new name's length (0 to 511); bit 7 of byte 1 asks
 // for the image to be zero-filled up to the read limit, as the phone's read block is. The name
@@ -16,6 +17,9 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "phone/name_sheet.h"
+#include "runtime/code_page_1252.h"
 
 namespace {
 
@@ -59,6 +63,34 @@ void check_refusal_reason(const std::string& name, size_t count, const rewrite_r
     check(!name.empty() || result.status == rewrite_status::empty_name, "empty name refused");
 }
 
+const std::vector<operator_record> sheet_records = {
+    {std::string("\x52\xF0\x10\x00", 4), "MTS"},
+    {"\xFF\xFF\xFF\xFF", ""},
+    {std::string("\x52\xF0\x10\x00", 4), "R\xE9seau \"2\""}};
+
+// A file taken renames records and nothing else; the file written of them renames nothing.
+void check_name_sheet(const std::string& sheet) {
+    const name_sheet_result result =
+        apply_name_sheet(sheet, "f", sheet_records, code_page_1252_of_utf8);
+    if (!result.refusal.empty()) {
+        check(result.refusal.rfind("f, line ", 0) == 0 && result.refusal.back() == '.',
+              "a refusal names the file and the line");
+        check(result.records.empty(), "a refusal gives no records");
+        return;
+    }
+    check(result.records.size() == sheet_records.size(), "the records stay");
+    size_t renamed = 0;
+    for (size_t i = 0; i < sheet_records.size(); ++i) {
+        check(result.records[i].key == sheet_records[i].key, "keys stay in place");
+        renamed += result.records[i].name != sheet_records[i].name;
+    }
+    check(result.renamed == renamed, "renamed counts the names changed");
+    const std::string again = format_name_sheet(result.records, utf8_of_code_page_1252);
+    const name_sheet_result same =
+        apply_name_sheet(again, "f", result.records, code_page_1252_of_utf8);
+    check(same.refusal.empty() && same.renamed == 0, "a file written is taken as it is");
+}
+
 std::string make_input(size_t name_length, bool zero_fill, const std::string& name,
                        const std::string& image) {
     std::string input;
@@ -87,6 +119,8 @@ std::vector<std::string> seed_inputs() {
         make_input(2, true, "\xFF\x01", odd_records),
         make_input(256, true, std::string(256, 'n'), record("KEY1", "abc")),
         make_input(1, false, "x", full_table.substr(0, 19990)),
+        format_name_sheet(sheet_records, utf8_of_code_page_1252),
+        "Key;Name on phone\n52f01000;\"a\"\"b\r\nc\"\r\n\nFFFFFFFF;\n",
     };
 }
 
@@ -125,6 +159,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    check_name_sheet(std::string(reinterpret_cast<const char*>(data), size));
     if (size < 2) {
         return 0;
     }

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "phone/name_sheet.h"
 #include "phone/network_names.h"
 #include "phone/operator_table.h"
+#include "runtime/code_page_1252.h"
 
 namespace {
 
@@ -136,6 +138,20 @@ TEST_F(OperatorTableTool, RenameNamesEveryRecordOfTheNetworkInCodePage1252) {
     EXPECT_EQ(run({"check", "out.bin"}).status, 0);
 }
 
+TEST_F(OperatorTableTool, ExportWritesTheNamesSheetAndImportRenamesAfterOne) {
+    run_result r = run({"export", "table.bin", "names.csv"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Exported 5 networks to names.csv.\n");
+    EXPECT_EQ(read_file(dir / "names.csv"), format_name_sheet(sample, utf8_of_code_page_1252));
+    write_file(dir / "edited.csv", "Key;Name on phone\n52 F0 10 01;R\xC3\xA9seau\n");
+    r = run({"import", "table.bin", "edited.csv", "out.bin"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Renamed 1 of 5 networks into out.bin.\n");
+    std::vector<operator_record> expected = sample;
+    expected[4].name = "R\xE9seau";
+    EXPECT_EQ(read_file(dir / "out.bin"), format_operator_table(expected));
+}
+
 TEST_F(OperatorTableTool, MakeAndPrintStillServeTheDemo) {
     write_file(dir / "list.txt", "# comment\r\n250 01 MTS\r\n310 260 T-Mobile US\n");
     ASSERT_EQ(run({"make", "list.txt", "made.bin"}).status, 0);
@@ -151,6 +167,7 @@ TEST_F(OperatorTableTool, BadInputIsRefusedWithAMessageAndWritesNothing) {
     write_file(dir / "zeros.bin", std::string(20000, '\0'));
     write_file(dir / "empty.bin", "");
     write_file(dir / "exists.bin", "keep");
+    write_file(dir / "bad.csv", "Key,Name on phone\r\n52F0,X\r\n");
     // Records of 6 bytes: 1000 of them take 6000 bytes, 4000 too many.
     const operator_record small = {"\x52\xF0\x10\x00", "a"};
     write_file(dir / "many.bin", format_operator_table(std::vector<operator_record>(1000, small)));
@@ -176,6 +193,10 @@ TEST_F(OperatorTableTool, BadInputIsRefusedWithAMessageAndWritesNothing) {
         {{"rename", "table.bin", "999-01", "X", "out.bin"}, "table.bin holds no network 999-01."},
         {{"rename", "table.bin", "250-1", "X", "out.bin"}, "250-1 is not a network code"},
         {{"rename", "table.bin", "250-01", "X", "exists.bin"}, "already exists"},
+        {{"export", "table.bin", "exists.bin"}, "exists.bin already exists"},
+        {{"import", "table.bin", "missing.csv", "out.bin"}, "can't read missing.csv"},
+        {{"import", "table.bin", "bad.csv", "out.bin"},
+         "bad.csv, line 2: the key is not four bytes in hex. Nothing was written."},
     };
     const size_t files = file_count();
     for (const auto& c : cases) {
@@ -190,6 +211,7 @@ TEST_F(OperatorTableTool, BadInputIsRefusedWithAMessageAndWritesNothing) {
     for (const std::vector<std::string>& args : {std::vector<std::string>{},
                                                  {"list"},
                                                  {"rename", "table.bin", "X", "out.bin"},
+                                                 {"import", "table.bin", "out.bin"},
                                                  {"frob", "x"}}) {
         const run_result r = run(args);
         EXPECT_EQ(r.status, 2);
