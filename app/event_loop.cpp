@@ -3,6 +3,7 @@
 #include "app/main_page.h"
 #include "app/networks_page.h"
 #include "procedures/connect.h"
+#include "procedures/networks_list.h"
 #include "procedures/patch.h"
 #include "procedures/restart.h"
 #include "procedures/window_numbers.h"
@@ -32,7 +33,10 @@ void run_event_loop(int32_t& wait_seconds) {
                     break;
             }
         }
-        if (event == event_close_request)
+        if (event == event_command && event_control() == find_command)
+            focus_find_box();
+        // Renames not written or saved are lost with the window: not without asking.
+        if (event == event_close_request && may_discard_renames())
             return;
     }
 }

@@ -18,8 +18,18 @@
 
 namespace {
 
-constexpr int32_t main_window_flags = 0x00CA0001;  // caption, system menu, minimise box; centred
-constexpr int32_t text_box_flags = 0x8E4;          // read-only, multi-line, scrolling both ways
+// Caption, system menu, sizing border, minimise and maximise boxes; centred.
+constexpr int32_t main_window_flags = 0x00CF0001;
+constexpr int32_t text_box_flags = 0x8E4;  // read-only, multi-line, scrolling both ways
+// The size the window opens with is its smallest; the status bar takes the bottom 16 pixels.
+constexpr int32_t opening_width = 290;
+constexpr int32_t opening_height = 180;
+constexpr int32_t status_bar_room = 16;
+// The text boxes' margins to the tab control's right and bottom edges.
+constexpr int32_t text_box_left = 10;
+constexpr int32_t text_box_top = 10;
+constexpr int32_t text_box_room_right = 20;
+constexpr int32_t text_box_room_below = 40;
 
 // A text box's whole text: the lines with CR LF between them (and after a single line). The
 // box is given it once: a box filled line by line lays out its growing text again each time.
@@ -33,14 +43,28 @@ std::string text_box_text(const std::vector<std::string>& lines) {
     return text;
 }
 
-void build_about_page() {
-    create_text_box(about_box, 10, 10, 270, 124, text_box_text(about_page_lines()),
+void build_text_box(int32_t number, const std::vector<std::string>& lines) {
+    create_text_box(number, text_box_left, text_box_top,
+                    control_width(tab_control) - text_box_room_right,
+                    control_height(tab_control) - text_box_room_below, text_box_text(lines),
                     text_box_flags);
 }
 
+void build_about_page() {
+    build_text_box(about_box, about_page_lines());
+}
+
 void build_license_page() {
-    create_text_box(license_box, 10, 10, 270, 124, text_box_text(license_page_lines()),
-                    text_box_flags);
+    build_text_box(license_box, license_page_lines());
+}
+
+// The tab control and the pages' growing controls follow the window's new client size.
+void lay_out_main_window(int width, int height) {
+    move_control(tab_control, 0, 0, width, height - status_bar_room);
+    for (int32_t box : {about_box, license_box})
+        move_control(box, -1, -1, width - text_box_room_right,
+                     height - status_bar_room - text_box_room_below);
+    lay_out_networks_page();
 }
 
 // Adds the next page of the window's tab control; `build` makes its controls when it is first
@@ -53,9 +77,12 @@ void add_page_built_when_shown(const char* caption, page_builder build) {
 }  // namespace
 
 void build_main_window(int32_t wait_seconds) {
-    open_window(main_window, 100, 120, 290, 180, main_window_flags, main_window_title);
+    open_window(main_window, 100, 120, opening_width, opening_height, main_window_flags,
+                main_window_title);
+    let_window_grow(main_window, opening_width, opening_height, lay_out_main_window);
+    add_ctrl_key_command(main_window, 'F', find_command);
     set_container(current_window());
-    create_tab_control(tab_control, 0, 0, 290, 164);
+    create_tab_control(tab_control, 0, 0, opening_width, opening_height - status_bar_room);
     build_main_page(wait_seconds);
     // The other pages get their controls when first shown: a start shows at most one of them.
     add_page_built_when_shown("Help-n-About", build_about_page);
@@ -64,7 +91,7 @@ void build_main_window(int32_t wait_seconds) {
     forget_networks();
 
     create_status_bar(main_status_bar, current_window());
-    add_status_field(290);
+    add_status_field(opening_width);
     set_status_text(main_status_bar, 0, "Press ''connect''", 0);
 
     // The window opens on the about page in 25 of 51 cases.

@@ -3,11 +3,15 @@
 #include "procedures/networks_files.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
+#include "procedures/networks_view.h"
 #include "procedures/networks_write.h"
 #include "procedures/window_numbers.h"
 #include "ui/control.h"
+#include "ui/event.h"
+#include "ui/label.h"
 #include "ui/list_view.h"
 #include "ui/push_button.h"
+#include "ui/text_field.h"
 
 namespace {
 
@@ -15,8 +19,8 @@ struct column {
     const char* header;
     int width;
 };
-constexpr column columns[] = {
-    {"Name on phone", 90}, {"Network", 60}, {"Country", 110}, {"Operator", 90}, {"Key", 72}};
+constexpr column columns[] = {{"Name on phone", 90}, {"Network", 60}, {"Country", 110},
+                              {"Operator", 90},      {"Key", 72},     {"#", 44}};
 
 struct button {
     int number;
@@ -26,31 +30,67 @@ constexpr button buttons[] = {{read_button, "Read"},
                               {write_button, "Write"},
                               {open_button, "Open..."},
                               {save_as_button, "Save as..."}};
+constexpr int button_count = sizeof buttons / sizeof buttons[0];
 
+// Places on the page at the window's smallest size (tab control 290 x 164); the list and the
+// count beside the find box take whatever the page has more.
 constexpr int left = 10;
-constexpr int width = 270;
-constexpr int list_top = 8;
-constexpr int list_height = 100;
-constexpr int button_top = 114;
+constexpr int find_top = 8;
+constexpr int find_height = 20;
+constexpr int find_label_width = 28;
+constexpr int find_box_width = 130;
+constexpr int count_left = left + find_label_width + find_box_width + 8;
+constexpr int list_top = find_top + find_height + 4;
+constexpr int room_below_buttons = 30;  // from the buttons' top to the tab control's bottom
 constexpr int button_height = 20;
 constexpr int button_gap = 6;
+constexpr int button_width = (270 - (button_count - 1) * button_gap) / button_count;
+constexpr int networks_page_index = 3;
 
 }  // namespace
 
 void build_networks_page() {
-    create_list_view(network_list, left, list_top, width, list_height);
+    create_label(find_label, left, find_top + 3, find_label_width, 14, "Find:");
+    create_text_field(find_field, left + find_label_width, find_top, find_box_width, find_height, "");
+    create_label(find_count_label, count_left, find_top + 3, 100, 14, "");
+    create_list_view(network_list, left, list_top, 270, 80);
     for (const column& each : columns)
         add_list_view_column(network_list, each.header, each.width);
-    constexpr int count = sizeof buttons / sizeof buttons[0];
-    constexpr int button_width = (width - (count - 1) * button_gap) / count;
-    for (int i = 0; i < count; ++i)
-        create_button(buttons[i].number, left + i * (button_width + button_gap), button_top,
-                      button_width, button_height, buttons[i].text);
+    for (int i = 0; i < button_count; ++i)
+        create_button(buttons[i].number, left + i * (button_width + button_gap), 0, button_width,
+                      button_height, buttons[i].text);
+    lay_out_networks_page();
+    std::vector<operator_record> current = network_records();
+    show_network_records(std::move(current));
+}
+
+void lay_out_networks_page() {
+    const int width = control_width(tab_control) - 2 * left;
+    const int button_top = control_height(tab_control) - room_below_buttons - button_height;
+    move_control(find_count_label, -1, -1, width - (count_left - left), -1);
+    move_control(network_list, -1, -1, width, button_top - button_gap - list_top);
+    for (const button& each : buttons)
+        move_control(each.number, -1, button_top, -1, -1);
+}
+
+void focus_find_box() {
+    if (get_control_state(tab_control) != networks_page_index)
+        return;
+    focus_control(find_field);
+    select_all_text(find_field);
 }
 
 void handle_networks_event(int control) {
     take_renames();
     switch (control) {
+        case find_field:
+            if (event_detail() == text_field_changed)
+                find_networks(get_control_text(find_field));
+            break;
+        case network_list:
+            if (event_detail() == list_view_column_clicked)
+                sort_networks_by(list_view_clicked_column(network_list));
+            break;
         case read_button:
             run_read();
             break;

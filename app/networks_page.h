@@ -1,10 +1,18 @@
-// The "Networks" page of the main window: the network list and the buttons Read, Write,
-// Open... and Save as... under it; and the handling of their events.
+// The "Networks" page of the main window: the find box with its count, the network list and
+// the buttons Read, Write, Open... and Save as... along the bottom; and the handling of their
+// events.
 #pragma once
 
-// Makes the page's controls (the page is the container).
+// Makes the page's controls (the page is the container) and shows the list's records.
 void build_networks_page();
 
+// Places the page's controls for the tab control's present size: the list takes the room.
+void lay_out_networks_page();
+
+// Ctrl+F: the keyboard focus to the find box, its text selected, when the page is shown.
+void focus_find_box();
+
 // Called for every control event of the window: takes the renames typed in the list, then
-// runs the procedure of a button of the page. Other controls' events change nothing else.
+// runs the procedure of a button of the page, a find or a sort. Other controls' events change
+// nothing else.
 void handle_networks_event(int control);

@@ -26,6 +26,8 @@ std::string table_folder() {
 }  // namespace
 
 void run_open() {
+    if (!may_discard_renames())
+        return;
     const std::string path =
         choose_file_to_open(window_of(main_window), table_folder(), table_files);
     if (path.empty())

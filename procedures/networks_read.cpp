@@ -15,6 +15,8 @@ bool read_phone_records(const std::string& action, std::vector<operator_record>&
 }
 
 void run_read() {
+    if (!may_discard_renames())
+        return;
     std::vector<operator_record> records;
     if (!read_phone_records("read", records))
         return;

@@ -22,6 +22,10 @@ bool ask_yes_no(const std::string& text) {
     return message_box(main_window_title, text, message_box_question_yes_no) == message_box_yes;
 }
 
+bool warn_yes_no(const std::string& text) {
+    return message_box(main_window_title, text, message_box_warning_yes_no) == message_box_yes;
+}
+
 void show_failure(const std::string& text, int flags) {
     show_message(text, flags);
     show_status("Failed.");

@@ -14,6 +14,8 @@ void show_status_now(const std::string& text);
 void show_message(const std::string& text, int flags);
 // A question with the buttons Yes and No (flags 0x24); true for Yes.
 bool ask_yes_no(const std::string& text);
+// A warning with Yes and No, No the default (flags 0x134); true for Yes.
+bool warn_yes_no(const std::string& text);
 // A refusal or failure: the message box, then "Failed." in the status bar.
 void show_failure(const std::string& text, int flags);
 

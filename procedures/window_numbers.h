@@ -24,6 +24,10 @@ constexpr int32_t read_button = 501;
 constexpr int32_t write_button = 502;
 constexpr int32_t open_button = 503;
 constexpr int32_t save_as_button = 504;
+constexpr int32_t find_label = 505;
+constexpr int32_t find_field = 506;
+constexpr int32_t find_count_label = 507;  // "N of M"
+constexpr int32_t find_command = 508;      // Ctrl+F, raised as a command event
 
 constexpr int32_t main_status_bar = 0;
 

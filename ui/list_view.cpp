@@ -1,143 +1,53 @@
-// List views: a report-view list with owner data. The rows' texts live here, one store per
-// list window; the control only knows how many rows there are and asks for each text it
-// draws (LVN_GETDISPINFO), which makes filling thousands of rows one message.
+// List views: a report-view list with owner data. The rows' texts live in the layer's stores
+// (list_view_store.cpp); the control only knows how many rows it shows and asks for each text
+// it draws (LVN_GETDISPINFO, list_view_notice.cpp), which makes filling or reordering thousands
+// of rows one message.
 #include "ui/list_view.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "ui/control_table.h"
-#include "ui/list_view_notice.h"
+#include "ui/list_view_store.h"
 
 namespace {
 
 constexpr DWORD list_view_style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT |
-                                  LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_SINGLESEL |
-                                  LVS_OWNERDATA;
-constexpr char mark[] = "*";
-
-struct list_row {
-    std::vector<std::string> cells;
-    bool marked = false;
-};
-
-struct list_store {
-    HWND list = nullptr;
-    std::vector<list_row> rows;
-    std::vector<list_view_edit> edits;  // kept, not taken yet
-};
-
-std::vector<list_store> stores;
-
-list_store* store_of(HWND list) {
-    for (list_store& store : stores) {
-        if (store.list == list && list != nullptr) {
-            return &store;
-        }
-    }
-    return nullptr;
-}
-
-list_row* row_of(HWND list, int row) {
-    list_store* store = store_of(list);
-    if (store == nullptr || row < 0 || row >= static_cast<int>(store->rows.size())) {
-        return nullptr;
-    }
-    return &store->rows[static_cast<size_t>(row)];
-}
-
-std::string plain_cell(const list_row& row, int column) {
-    if (column < 0 || column >= static_cast<int>(row.cells.size())) {
-        return std::string();
-    }
-    return row.cells[static_cast<size_t>(column)];
-}
-
-std::string shown_cell(const list_row& row, int column) {
-    std::string text = plain_cell(row, column);
-    return column == 0 && row.marked ? mark + text : text;
-}
+                                  LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_OWNERDATA;
 
 void redraw_row(HWND list, int row) {
-    SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
-}
-
-// The row that F2 edits: the focused one, else the selected one.
-int current_row(HWND list) {
-    int row = static_cast<int>(
-        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (row < 0) {
-        row = static_cast<int>(
-            SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int place = place_of(list, row);
+    if (place >= 0) {
+        SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(place), static_cast<LPARAM>(place));
     }
-    return row;
-}
-
-// The editor is opened once the list has finished with the key or click that asked for it.
-void post_edit(HWND list, int row) {
-    if (row_of(list, row) != nullptr) {
-        PostMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(row), 0);
-    }
-}
-
-void answer_display(NMLVDISPINFOA* display) {
-    LVITEMA& item = display->item;
-    const list_row* row = row_of(display->hdr.hwndFrom, item.iItem);
-    if (row == nullptr || !(item.mask & LVIF_TEXT) || item.pszText == nullptr ||
-        item.cchTextMax <= 0) {
-        return;
-    }
-    lstrcpynA(item.pszText, shown_cell(*row, item.iSubItem).c_str(), item.cchTextMax);
-}
-
-void begin_edit(const NMLVDISPINFOA* display) {
-    HWND editor =
-        reinterpret_cast<HWND>(SendMessageA(display->hdr.hwndFrom, LVM_GETEDITCONTROL, 0, 0));
-    const list_row* row = row_of(display->hdr.hwndFrom, display->item.iItem);
-    if (editor == nullptr || row == nullptr) {
-        return;
-    }
-    SendMessageA(editor, EM_LIMITTEXT, list_view_label_max, 0);
-    SetWindowTextA(editor, plain_cell(*row, 0).c_str());
-}
-
-bool end_edit(const NMLVDISPINFOA* display) {
-    const char* text = display->item.pszText;
-    list_store* store = store_of(display->hdr.hwndFrom);
-    if (text == nullptr || *text == '\0' ||
-        row_of(display->hdr.hwndFrom, display->item.iItem) == nullptr) {
-        return false;
-    }
-    store->edits.push_back({display->item.iItem, text});
-    return true;
 }
 
 HWND handle_of(int number) {
     return control_entry_of(number).handle;
 }
 
-// Kind operations.
+void show_row_count(HWND list, size_t count) {
+    SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+// Kind operations. The state is the selected row; items are the rows as shown.
 
 void destroy(HWND list) {
-    stores.erase(std::remove_if(stores.begin(), stores.end(),
-                                [list](const list_store& store) { return store.list == list; }),
-                 stores.end());
+    remove_list_store(list);
     DestroyWindow(list);
 }
 
 int get_selection(HWND list) {
-    return static_cast<int>(
-        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return row_at(list, static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM,
+                                                      static_cast<WPARAM>(-1), LVNI_SELECTED)));
 }
 
 void select(HWND list, int row) {
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    if (place_of(list, row) >= 0) {
+        select_rows(list, {row}, row);
+        SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(place_of(list, row)), FALSE);
+    }
 }
 
 int count_rows(HWND list) {
@@ -148,12 +58,13 @@ void clear_rows(HWND list) {
     if (list_store* store = store_of(list)) {
         store->rows.clear();
         store->edits.clear();
+        show_every_row(*store);
     }
     SendMessageA(list, LVM_SETITEMCOUNT, 0, 0);
 }
 
-void get_first_cell(HWND list, int row, std::string& text) {
-    if (const list_row* found = row_of(list, row)) {
+void get_first_cell(HWND list, int place, std::string& text) {
+    if (const list_row* found = row_of(list, row_at(list, place))) {
         text += shown_cell(*found, 0);
     }
 }
@@ -171,22 +82,19 @@ window_handle create_list_view(int number, int x, int y, int width, int height) 
     if (list == nullptr) {
         return nullptr;
     }
-    if (list_store* old = store_of(list)) {
-        *old = {list, {}, {}};  // a handle of a destroyed list, reused
-    } else {
-        stores.push_back({list, {}, {}});
-    }
+    add_list_store(list);
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     return list;
 }
 
 void add_list_view_column(int number, const std::string& header, int width) {
     HWND list = handle_of(number);
-    if (store_of(list) == nullptr) {
+    list_store* store = store_of(list);
+    if (store == nullptr) {
         return;
     }
-    HWND headers = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-    const int count = static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0));
+    const int count = static_cast<int>(store->headers.size());
+    store->headers.push_back(header);
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<char*>(header.c_str());
@@ -202,13 +110,35 @@ void set_list_view_rows(int number, std::vector<std::vector<std::string>> rows) 
     if (store == nullptr) {
         return;
     }
+    select_rows(list, {}, -1);
     store->rows.clear();
     store->rows.reserve(rows.size());
     for (std::vector<std::string>& cells : rows) {
         store->rows.push_back({std::move(cells), false});
     }
-    SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(store->rows.size()), 0);
-    InvalidateRect(list, nullptr, TRUE);
+    show_every_row(*store);
+    show_row_count(list, store->rows.size());
+}
+
+void set_list_view_order(int number, const std::vector<int>& rows) {
+    HWND list = handle_of(number);
+    list_store* store = store_of(list);
+    if (store == nullptr) {
+        return;
+    }
+    const std::vector<int> selected = selected_rows(list);
+    const int focused = focused_row(list);
+    select_rows(list, {}, -1);
+    store->shown.clear();
+    store->place.assign(store->rows.size(), -1);
+    for (int row : rows) {
+        if (row >= 0 && row < static_cast<int>(store->rows.size()) && store->place[row] < 0) {
+            store->place[static_cast<size_t>(row)] = static_cast<int>(store->shown.size());
+            store->shown.push_back(row);
+        }
+    }
+    show_row_count(list, store->shown.size());
+    select_rows(list, selected, focused);
 }
 
 void set_list_view_cell(int number, int row, int column, const std::string& text) {
@@ -226,12 +156,16 @@ void set_list_view_cell(int number, int row, int column, const std::string& text
 
 std::string list_view_cell(int number, int row, int column) {
     const list_row* found = row_of(handle_of(number), row);
-    return found != nullptr ? plain_cell(*found, column) : std::string();
+    if (found == nullptr || column < 0 || static_cast<size_t>(column) >= found->cells.size()) {
+        return std::string();
+    }
+    return found->cells[static_cast<size_t>(column)];
 }
 
 void mark_list_view_row(int number, int row, bool marked) {
     HWND list = handle_of(number);
-    if (list_row* found = row_of(list, row)) {
+    list_row* found = row_of(list, row);
+    if (found != nullptr && found->marked != marked) {
         found->marked = marked;
         redraw_row(list, row);
     }
@@ -242,11 +176,43 @@ bool list_view_row_marked(int number, int row) {
     return found != nullptr && found->marked;
 }
 
+std::vector<int> list_view_selected_rows(int number) {
+    return selected_rows(handle_of(number));
+}
+
+void show_list_view_sort(int number, int column, int direction) {
+    HWND headers = reinterpret_cast<HWND>(SendMessageA(handle_of(number), LVM_GETHEADER, 0, 0));
+    const int count = static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0));
+    for (int each = 0; each < count; ++each) {
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT;
+        SendMessageA(headers, HDM_GETITEMA, static_cast<WPARAM>(each), reinterpret_cast<LPARAM>(&item));
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (each == column && direction != 0) {
+            item.fmt |= direction > 0 ? HDF_SORTUP : HDF_SORTDOWN;
+        }
+        SendMessageA(headers, HDM_SETITEMA, static_cast<WPARAM>(each), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+int list_view_clicked_column(int number) {
+    const list_store* store = store_of(handle_of(number));
+    return store != nullptr ? store->clicked_column : -1;
+}
+
 void edit_list_view_label(int number, int row) {
     HWND list = handle_of(number);
-    if (row_of(list, row) != nullptr) {
+    if (list_store* store = store_of(list); store != nullptr && place_of(list, row) >= 0) {
+        store->edit_many = false;
         SetFocus(list);
-        SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(row), 0);
+        SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(place_of(list, row)), 0);
+    }
+}
+
+void finish_list_view_edit(int number) {
+    HWND list = handle_of(number);
+    if (SendMessageA(list, LVM_GETEDITCONTROL, 0, 0) != 0) {
+        SetFocus(list);  // the editor loses the focus and keeps its text
     }
 }
 
@@ -256,34 +222,4 @@ std::vector<list_view_edit> take_list_view_edits(int number) {
         edits.swap(store->edits);
     }
     return edits;
-}
-
-list_view_notice answer_list_view(const NMHDR* header) {
-    if (store_of(header->hwndFrom) == nullptr) {
-        return list_view_notice::other;
-    }
-    switch (header->code) {
-        case LVN_GETDISPINFOA:
-            answer_display(reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header)));
-            return list_view_notice::answered;
-        case LVN_ODFINDITEMA:
-            return list_view_notice::not_found;
-        case LVN_BEGINLABELEDITA:
-            begin_edit(reinterpret_cast<const NMLVDISPINFOA*>(header));
-            return list_view_notice::answered;
-        case LVN_ENDLABELEDITA:
-            return end_edit(reinterpret_cast<const NMLVDISPINFOA*>(header))
-                       ? list_view_notice::label_edited
-                       : list_view_notice::answered;
-        case LVN_KEYDOWN:
-            if (reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey == VK_F2) {
-                post_edit(header->hwndFrom, current_row(header->hwndFrom));
-            }
-            return list_view_notice::other;
-        case NM_DBLCLK:
-            post_edit(header->hwndFrom, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem);
-            return list_view_notice::other;
-        default:
-            return list_view_notice::other;
-    }
 }

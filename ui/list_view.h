@@ -1,26 +1,33 @@
 // List views: the platform's report-view list, one row per item, with column headers the
-// user can widen, whole-row selection and a label editor for the first column. The layer
-// holds the rows' texts itself (the control asks for what it shows), so a list of thousands
-// of rows is filled at once.
+// user can widen, whole-row selection of one row or several (Shift, Ctrl, Ctrl+A) and a label
+// editor for the first column. The layer holds the rows' texts itself (the control asks for
+// what it shows), so a list of thousands of rows is filled at once. Rows are counted in the
+// order the application gave them; the list may show some of them, in an order of the
+// application's choosing (set_list_view_order).
 //
-// The label editor opens on F2 or a double click on a row (and on the platform's own slow
-// click on the selected row); it takes at most list_view_label_max bytes, Enter keeps and Esc
-// cancels. A kept, non-empty text raises a control event with the detail
-// list_view_label_edited and waits, with its row, until take_list_view_edits takes it (an
-// edit ended by a click elsewhere raises the clicked control's event instead, and waits all
-// the same). The cell keeps its text: the application decides what it shows.
+// The label editor opens on F2 (naming every selected row when the focused one is among them)
+// or a double click on a row (naming that row; so does the platform's own slow click on the
+// selected row); it takes at most list_view_label_max bytes, Enter keeps and Esc cancels. A
+// kept, non-empty text raises a control event with the detail list_view_label_edited and
+// waits, with its rows, until take_list_view_edits takes it (an edit ended by a click
+// elsewhere raises the clicked control's event instead, and waits all the same). The cell
+// keeps its text: the application decides what it shows. A click on a column header raises a
+// control event with the detail list_view_column_clicked. Typed letters go to the next row
+// whose first cell starts with them; Ctrl+C copies the selected rows as text, a line of
+// headers first, cells separated by tabs and lines by CR LF, without the marks.
 //
-// The kind's state is the selected row (-1 when none), its item count the number of rows and
-// an item's text the first cell as shown.
+// The kind's state is the selected row (-1 when none; setting it selects that row alone), its
+// item count the number of rows shown and an item's text the first cell as shown at that place.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "ui/list_view_edit.h"
 #include "ui/window_handle.h"
 
-constexpr int list_view_label_max = 255;
-constexpr int list_view_label_edited = 4;  // event_detail of a kept label edit
+constexpr int list_view_label_edited = 4;    // event_detail of a kept label edit
+constexpr int list_view_column_clicked = 5;  // event_detail of a click on a column header
 
 window_handle create_list_view(int number, int x, int y, int width, int height);
 
@@ -29,6 +36,18 @@ void add_list_view_column(int number, const std::string& header, int width);
 
 // Replaces every row; each row holds one text a column (missing ones show empty).
 void set_list_view_rows(int number, std::vector<std::vector<std::string>> rows);
+
+// Shows the rows given, in that order, and no others; selected rows still shown stay selected.
+void set_list_view_order(int number, const std::vector<int>& rows);
+
+// The column of the header clicked last; -1 before any.
+int list_view_clicked_column(int number);
+// The sort arrow on the column's header: up for a direction above 0, down below; every other
+// header loses its arrow (all of them for direction 0).
+void show_list_view_sort(int number, int column, int direction);
+
+// The selected rows, in the order shown.
+std::vector<int> list_view_selected_rows(int number);
 
 // One cell's text; nothing for a row or column that does not exist.
 void set_list_view_cell(int number, int row, int column, const std::string& text);
@@ -41,10 +60,9 @@ bool list_view_row_marked(int number, int row);
 // Opens the label editor on the row (nothing for a row that does not exist).
 void edit_list_view_label(int number, int row);
 
-struct list_view_edit {
-    int row;
-    std::string text;
-};
+// Ends an open label editor as a click elsewhere does: its text is kept as an edit.
+void finish_list_view_edit(int number);
+
 
 // The kept label edits of the list not taken yet, oldest first; they are forgotten then.
 std::vector<list_view_edit> take_list_view_edits(int number);

@@ -5,10 +5,10 @@
 #include <windows.h>
 
 enum class list_view_notice {
-    other,         // not answered here: the window procedure goes on with it
-    answered,      // answered; no event
-    not_found,     // answered with -1 (a type-ahead search: no row is picked)
-    label_edited,  // a label edit was kept: an event with list_view_label_edited
+    other,           // not answered here: the window procedure goes on with it
+    answered,        // answered with the result given; no event
+    label_edited,    // a label edit was kept: an event with list_view_label_edited
+    column_clicked,  // a column header was clicked: an event with list_view_column_clicked
 };
 
-list_view_notice answer_list_view(const NMHDR* header);
+list_view_notice answer_list_view(const NMHDR* header, LRESULT& result);

@@ -9,6 +9,8 @@ constexpr int message_box_exclamation = 0x30;
 constexpr int message_box_information = 0x40;
 // ... and a question with the buttons Yes and No.
 constexpr int message_box_question_yes_no = 0x24;
+// ... and a warning with Yes and No, No the default button (0x30 + 0x04 + 0x100).
+constexpr int message_box_warning_yes_no = 0x134;
 
 // Codes of the buttons that close a box.
 constexpr int message_box_ok = 1;

@@ -93,6 +93,23 @@ void set_status_icon(int number, int field, void* icon) {
     }
 }
 
+void fit_status_bars(window_handle window) {
+    for (HWND bar : status_bar_table) {
+        if (bar == nullptr || GetParent(bar) != window) {
+            continue;
+        }
+        SendMessageA(bar, WM_SIZE, 0, 0);
+        std::array<int, status_field_limit> edges = {};
+        const int count = static_cast<int>(
+            SendMessageA(bar, SB_GETPARTS, status_field_limit, reinterpret_cast<LPARAM>(edges.data())));
+        if (count > 0 && edges[count - 1] != -1) {
+            edges[count - 1] = -1;
+            SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(count),
+                         reinterpret_cast<LPARAM>(edges.data()));
+        }
+    }
+}
+
 void free_status_bars() {
     for (int number = 0; number <= capacity; ++number) {
         if (status_bar_table[number] != nullptr) {

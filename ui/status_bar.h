@@ -35,6 +35,10 @@ void set_status_text(int number, int field, const std::string& text, int flags);
 // Sets the icon (a platform icon handle) of a field; nothing without a bar or an icon.
 void set_status_icon(int number, int field, void* icon);
 
+// Places the status bars of the window along its bottom again, after its size changed; the
+// last field of each reaches to the bar's right end.
+void fit_status_bars(window_handle window);
+
 // Destroys every status bar; the first step of the layer's final clean-up.
 void free_status_bars();
 

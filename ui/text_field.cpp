@@ -22,6 +22,13 @@ void limit_control_text(int number, int max_length) {
     }
 }
 
+void select_all_text(int number) {
+    const control_entry& entry = control_entry_of(number);
+    if (entry.handle != nullptr) {
+        SendMessageA(entry.handle, EM_SETSEL, 0, -1);
+    }
+}
+
 window_handle create_text_box(int number, int x, int y, int width, int height,
                               const std::string& text, int flags) {
     const DWORD extended_style = (flags & text_box_flag_no_edge) != 0 ? 0 : WS_EX_CLIENTEDGE;

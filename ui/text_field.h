@@ -10,11 +10,17 @@
 // Extended-style choice carried in the text box's flags: no sunken edge.
 constexpr int text_box_flag_no_edge = 0x20000;
 
+// The event detail of a text field whose text changed (typed, pasted or set).
+constexpr int text_field_changed = 0x0300;
+
 window_handle create_text_field(int number, int x, int y, int width, int height,
                                 const std::string& text);
 // Keeps the text of a text field or box to at most max_length characters, typed or pasted
 // (EM_LIMITTEXT). Nothing happens for a number without a control.
 void limit_control_text(int number, int max_length);
+
+// Selects the whole text of a text field or box.
+void select_all_text(int number);
 
 // The flags are edit-control style bits (0x8E4: multi-line, auto-scrolling, read-only).
 window_handle create_text_box(int number, int x, int y, int width, int height,

@@ -16,6 +16,7 @@ struct window_record {
     int accelerator_count = 0;
     std::vector<ACCEL> accelerators;
     HACCEL accelerator_table = nullptr;
+    window_sizing sizing;
 };
 
 // Storage is always held for capacity + 2 records; only the first capacity are used.
@@ -86,14 +87,21 @@ POINT centred_on_active(int outer_width, int outer_height) {
     return place;
 }
 
+void make_accelerator_table(window_record& record) {
+    if (record.accelerator_table != nullptr) {
+        DestroyAcceleratorTable(record.accelerator_table);
+    }
+    record.accelerator_count = static_cast<int>(record.accelerators.size());
+    record.accelerator_table =
+        CreateAcceleratorTableA(record.accelerators.data(), record.accelerator_count);
+}
+
 void give_accelerators(window_record& record) {
-    record.accelerator_count = 2;
     record.accelerators = {
         {FVIRTKEY | FNOINVERT, VK_TAB, command_focus_next},
         {FVIRTKEY | FNOINVERT | FSHIFT, VK_TAB, command_focus_previous},
     };
-    record.accelerator_table =
-        CreateAcceleratorTableA(record.accelerators.data(), record.accelerator_count);
+    make_accelerator_table(record);
 }
 
 }  // namespace
@@ -152,6 +160,7 @@ window_handle open_window(int number, int x, int y, int width, int height, int f
                                   program_instance(), nullptr);
     window_record& record = window_table[number];
     record.handle = handle;
+    record.sizing = {};
     if (handle == nullptr) {
         return nullptr;
     }
@@ -210,6 +219,27 @@ int window_number_of(window_handle window) {
 HACCEL accelerator_table_of(HWND window) {
     const int number = window_number_of(window);
     return number < 0 ? nullptr : window_table[number].accelerator_table;
+}
+
+window_sizing sizing_of(HWND window) {
+    const int number = window_number_of(window);
+    return number < 0 ? window_sizing{} : window_table[number].sizing;
+}
+
+void let_window_grow(int number, int min_width, int min_height, window_layout lay_out) {
+    if (window_record* record = slot_of(number)) {
+        record->sizing = {min_width, min_height, lay_out};
+    }
+}
+
+void add_ctrl_key_command(int number, char letter, int command) {
+    window_record* record = slot_of(number);
+    if (record == nullptr || record->handle == nullptr) {
+        return;
+    }
+    record->accelerators.push_back({static_cast<BYTE>(FVIRTKEY | FNOINVERT | FCONTROL),
+                                    static_cast<WORD>(letter), static_cast<WORD>(command)});
+    make_accelerator_table(*record);
 }
 
 int window_capacity() {

@@ -59,5 +59,16 @@ bool bring_other_copy_to_front(int number, const std::string& title);
 // message from the queue: for work that keeps the thread busy for a while.
 void paint_window_now(int number);
 
+// A window that the user may resize: it gets no smaller than the client size given, and after
+// every change of its size the layout procedure runs with the new client width and height (also
+// while a procedure keeps the thread busy and only polls for events). The window's status bars
+// follow it by themselves.
+using window_layout = void (*)(int width, int height);
+void let_window_grow(int number, int min_width, int min_height, window_layout lay_out);
+
+// Ctrl and the letter (upper case) raise event_command with the command as its control number
+// while the window is active.
+void add_ctrl_key_command(int number, char letter, int command);
+
 // Number of usable slots of the window table.
 int window_capacity();

@@ -13,8 +13,10 @@
 #include "ui/focus_navigation.h"
 #include "ui/list_view.h"
 #include "ui/list_view_notice.h"
+#include "ui/status_bar.h"
 #include "ui/tab_pages.h"
 #include "ui/window.h"
+#include "ui/window_table.h"
 
 namespace {
 
@@ -90,15 +92,18 @@ LRESULT handle_notification(const NMHDR* header) {
     }
     const UINT code = header->code;
     const int sender_id = static_cast<int>(header->idFrom);
-    switch (answer_list_view(header)) {
+    LRESULT answer = 0;
+    switch (answer_list_view(header, answer)) {
         case list_view_notice::answered:
-            return 0;
-        case list_view_notice::not_found:
-            return -1;
+            return answer;
         case list_view_notice::label_edited:
             raise(event_control_used, sender_id);
             events.detail = list_view_label_edited;
             return 0;  // the list does not set the text itself
+        case list_view_notice::column_clicked:
+            raise(event_control_used, sender_id);
+            events.detail = list_view_column_clicked;
+            return 0;
         case list_view_notice::other:
             break;
     }
@@ -143,6 +148,28 @@ void handle_tray(WPARAM wparam, LPARAM lparam) {
     }
 }
 
+// The window's status bars and controls follow its new client size at once, whatever loop
+// takes the messages; the event comes later.
+void follow_size(HWND window, WPARAM wparam, LPARAM lparam) {
+    fit_status_bars(window);
+    const window_sizing sizing = sizing_of(window);
+    if (sizing.lay_out != nullptr && wparam != SIZE_MINIMIZED) {
+        sizing.lay_out(LOWORD(lparam), HIWORD(lparam));
+    }
+    PostMessageA(window, message_size_notice, wparam, lparam);
+}
+
+void limit_size(HWND window, MINMAXINFO* limits) {
+    const window_sizing sizing = sizing_of(window);
+    if (sizing.min_width <= 0 || sizing.min_height <= 0) {
+        return;
+    }
+    RECT outer = {0, 0, sizing.min_width, sizing.min_height};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
+    limits->ptMinTrackSize = {outer.right - outer.left, outer.bottom - outer.top};
+}
+
 }  // namespace
 
 void set_window_callback(window_callback procedure) {
@@ -175,8 +202,11 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
             events.code = event_size;
             return 0;
         case WM_SIZE:
-            PostMessageA(window, message_size_notice, wparam, lparam);
+            follow_size(window, wparam, lparam);
             return 0;
+        case WM_GETMINMAXINFO:
+            limit_size(window, reinterpret_cast<MINMAXINFO*>(lparam));
+            return DefWindowProcA(window, message, wparam, lparam);
         case message_tray_icon:
             PostMessageA(window, message_tray_event, wparam, lparam);
             return 0;

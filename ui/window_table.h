@@ -11,6 +11,14 @@ constexpr char page_class_name[] = "TemplateClass";
 // The accelerator table of the first slot whose window is the given one; 0 when none.
 HACCEL accelerator_table_of(HWND window);
 
+// What a window that may grow asks for (let_window_grow); zeros and no layout for others.
+struct window_sizing {
+    int min_width = 0;
+    int min_height = 0;
+    void (*lay_out)(int width, int height) = nullptr;
+};
+window_sizing sizing_of(HWND window);
+
 // The module instance of the program, the owner of every window class and window.
 HINSTANCE program_instance();
 

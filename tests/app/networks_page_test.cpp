@@ -71,10 +71,14 @@ protected:
         run_loop();
     }
 
+    // Runs the loop until the helper's close ends it; the question that close asks about renames
+    // is the helper's, not the test's.
     void run_loop() {
         int wait_seconds = 0;
         run_event_loop(wait_seconds);
         stop_poll_steps();
+        if (!boxes().empty() && boxes().back().text.find("Discard") != std::string::npos)
+            boxes().pop_back();
     }
 
     static std::string shown(int row, int column) {
@@ -133,7 +137,7 @@ TEST_F(networks_page_test, PageFitsTheWindowBesideTheOtherThree) {
         EXPECT_LE(placed.bottom, page_area.bottom) << number;
     }
     HWND headers = reinterpret_cast<HWND>(SendMessageA(control(network_list), LVM_GETHEADER, 0, 0));
-    EXPECT_EQ(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0), 5);
+    EXPECT_EQ(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0), 6);
 }
 
 // Read shows the rows; one row renamed in place is written with every other record as it was,

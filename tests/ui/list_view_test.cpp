@@ -62,7 +62,7 @@ TEST_F(list_view_test, ShowsRowsAndColumnsInAFullRowReportWithMarks) {
     const LONG style = GetWindowLongA(handle, GWL_STYLE);
     EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
     EXPECT_TRUE(style & LVS_EDITLABELS);
-    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_FALSE(style & LVS_SINGLESEL);
     EXPECT_TRUE(style & LVS_SHOWSELALWAYS);
     EXPECT_TRUE(SendMessageA(handle, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_FULLROWSELECT);
     HWND headers = reinterpret_cast<HWND>(SendMessageA(handle, LVM_GETHEADER, 0, 0));

@@ -1,0 +1,13 @@
+// What the label editor of a list view keeps: the text typed and the rows it names.
+#pragma once
+
+#include <string>
+#include <vector>
+
+constexpr int list_view_label_max = 255;  // bytes the editor takes
+
+struct list_view_edit {
+    int row;                // the row edited
+    std::string text;
+    std::vector<int> rows;  // every row the text names, the edited one among them
+};
