@@ -1,6 +1,7 @@
 #include "procedures/networks_files.h"
 
 #include "procedures/networks_list.h"
+#include "procedures/networks_sheet.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
 #include "runtime/new_file.h"
@@ -14,7 +15,9 @@ namespace {
 // A file bigger than this is no table the phone could hold, nor one worth reading into memory.
 constexpr int64_t table_file_max = 16 * 1024 * 1024;
 
-const file_kind table_files = {"Operator tables (*.bin)", "*.bin", "bin"};
+const std::vector<file_kind> file_kinds = {{"Operator tables (*.bin)", "*.bin", "bin"},
+                                           {"Spreadsheet (*.csv)", "*.csv", "csv"}};
+constexpr size_t sheet_kind = 1;
 
 // The backup folder beside the program, made when missing; the program's folder when it
 // cannot be made.
@@ -28,10 +31,15 @@ std::string table_folder() {
 void run_open() {
     if (!may_discard_renames())
         return;
+    size_t kind = 0;
     const std::string path =
-        choose_file_to_open(window_of(main_window), table_folder(), table_files);
+        choose_file_to_open(window_of(main_window), table_folder(), file_kinds, kind);
     if (path.empty())
         return;
+    if (kind == sheet_kind) {
+        open_network_sheet(path);
+        return;
+    }
     const std::string name = file_name_of(path);
     std::string bytes;
     std::vector<operator_record> opened;
@@ -54,12 +62,16 @@ void run_open() {
 void run_save_as() {
     if (!have_network_records("There is no table to save."))
         return;
+    size_t kind = 0;
     const std::string path =
-        choose_file_to_save(window_of(main_window), table_folder(), table_files);
+        choose_file_to_save(window_of(main_window), table_folder(), file_kinds, kind);
     if (path.empty())
         return;
     const std::string name = file_name_of(path);
-    if (!replace_file(path, format_operator_table(network_records()))) {
+    const bool saved = kind == sheet_kind
+                           ? save_network_sheet(path)
+                           : replace_file(path, format_operator_table(network_records()));
+    if (!saved) {
         show_failure(join_lines({"Can't save " + name + ".", "Nothing was saved."}),
                      message_box_exclamation);
         return;

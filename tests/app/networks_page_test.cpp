@@ -7,6 +7,7 @@
 
 #include "app/event_loop.h"
 #include "app/main_window.h"
+#include "phone/operator_table.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
 #include "procedures/networks_write.h"
@@ -235,6 +236,49 @@ TEST_F(networks_page_test, SaveAsAndOpenRoundTrip) {
         EXPECT_EQ(network_records()[0].name, "Saved");
         EXPECT_EQ(network_records()[2].name, records[2].name);  // "Mega\0fon"
     }
+}
+
+// A spreadsheet file saved from the list renames nothing when opened again; edited, it renames
+// the records it names and nothing else; a file with a fault, or one opened into an empty list,
+// leaves the list as it was.
+TEST_F(networks_page_test, SpreadsheetFileRenamesTheListOnly) {
+    const std::string sheet = (files / "names.csv").string();
+    write_file(sheet, "Key,Name on phone\r\n52 F0 10 00,Mine\r\n");
+    answer_file_dialogs_with({sheet});
+    click(open_button);
+    expect_refused("Read the phone's table or open a table file first.");
+
+    connected_phone_with(table_bytes(sample_records()));
+    click(read_button);
+    answer_file_dialogs_with({sheet});
+    click(save_as_button);
+    EXPECT_EQ(status_text(), "Saved 3 networks to names.csv.");
+    const std::string saved = read_file(sheet);
+    const std::string header = "\xEF\xBB\xBFName on phone,Network,Country,Operator,Key\r\n";
+    EXPECT_EQ(saved.substr(0, header.size()), header);
+
+    const struct {
+        std::string text;
+        std::string status_or_refusal;
+    } files_opened[] = {
+        {saved, "Renamed 0 networks from names.csv."},
+        {"Name on phone;Key\n\"Mine\";52 f0 10 00\n", "Renamed 1 networks from names.csv."},
+        {"Key,Name on phone\r\n52 F0 10,Other\r\n",
+         "names.csv, line 2: the key is not four bytes in hex."},
+    };
+    for (const auto& opened : files_opened) {
+        write_file(sheet, opened.text);
+        answer_file_dialogs_with({sheet});
+        click(open_button);
+        if (status_text() == "Failed.")
+            expect_refused(opened.status_or_refusal);
+        else
+            EXPECT_EQ(status_text(), opened.status_or_refusal);
+    }
+    auto records = sample_records();
+    records[0].name = "Mine";
+    EXPECT_EQ(format_operator_table(network_records()), table_bytes(records));
+    EXPECT_EQ(shown(0, 0), "*Mine");
 }
 
 // Each refusal says why, and the phone sees no write: a damaged or empty file (the list keeps

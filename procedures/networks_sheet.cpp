@@ -1,0 +1,50 @@
+#include "procedures/networks_sheet.h"
+
+#include <vector>
+
+#include "phone/name_sheet.h"
+#include "procedures/networks_list.h"
+#include "procedures/status_and_messages.h"
+#include "runtime/system_code_page.h"
+#include "runtime/whole_file.h"
+
+namespace {
+
+// A bigger file is no list of a table the phone could hold, nor one worth reading into memory.
+constexpr int64_t sheet_file_max = 16 * 1024 * 1024;
+
+}  // namespace
+
+bool save_network_sheet(const std::string& path) {
+    return replace_file(path, format_name_sheet(network_records(), utf8_of_system_code_page));
+}
+
+void open_network_sheet(const std::string& path) {
+    const std::string name = file_name_of(path);
+    if (network_records().empty()) {
+        show_failure("Read the phone's table or open a table file first.",
+                     message_box_exclamation);
+        return;
+    }
+    std::string bytes;
+    const whole_file_read read = read_whole_file(path, bytes, sheet_file_max);
+    if (read != whole_file_read::read) {
+        show_failure(join_lines({"Can't read " + name + ".", "The list is as it was."}),
+                     message_box_exclamation);
+        return;
+    }
+    const name_sheet_result result =
+        apply_name_sheet(bytes, name, network_records(), system_code_page_of_utf8);
+    if (!result.refusal.empty()) {
+        show_failure(result.refusal, message_box_exclamation);
+        return;
+    }
+    const std::string too_big = table_size_refusal(result.records);
+    if (!too_big.empty()) {
+        show_failure(join_lines({too_big, "The list is as it was."}), message_box_exclamation);
+        return;
+    }
+    for (size_t row = 0; row < result.records.size(); ++row)
+        rename_network(static_cast<int>(row), result.records[row].name);
+    show_status("Renamed " + networks_text(result.renamed) + " from " + name + ".");
+}

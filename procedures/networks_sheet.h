@@ -1,0 +1,12 @@
+// The Networks page's spreadsheet files: the list's names saved as a CSV file for a spreadsheet
+// program, and such a file opened to rename the list's records (it never changes which records
+// the table has, nor their order or keys).
+#pragma once
+
+#include <string>
+
+// Saves the list's records, in table order, to the file; false after telling the user.
+bool save_network_sheet(const std::string& path);
+
+// Renames the list's records after the file, or refuses it with the list left as it was.
+void open_network_sheet(const std::string& path);
