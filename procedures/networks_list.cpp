@@ -22,6 +22,7 @@ std::string shown_name(const std::string& name) {
 void forget_networks() {
     records.clear();
     kept_names.clear();
+    forget_networks_view();
     take_list_view_edits(network_list);
 }
 

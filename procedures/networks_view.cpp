@@ -1,5 +1,6 @@
 #include "procedures/networks_view.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "procedures/network_order.h"
@@ -41,7 +42,7 @@ void sort_found(std::vector<int>& rows, int count) {
         return;
     if (sort_column == network_number_column) {
         if (sort_direction < 0)
-            rows.assign(rows.rbegin(), rows.rend());
+            std::reverse(rows.begin(), rows.end());
         return;
     }
     std::vector<std::string> keys(static_cast<size_t>(count));
@@ -51,6 +52,13 @@ void sort_found(std::vector<int>& rows, int count) {
 }
 
 }  // namespace
+
+void forget_networks_view() {
+    find_text.clear();
+    sort_column = -1;
+    sort_direction = 0;
+    record_count = 0;
+}
 
 void find_networks(const std::string& text) {
     find_text = folded_text(text);

@@ -9,6 +9,9 @@
 // The column "#": each record's place in the table, counted from 1.
 constexpr int network_number_column = 5;
 
+// No find text, table order (the page has just been built).
+void forget_networks_view();
+
 // The find text changed: the rows that hold it, in the order chosen.
 void find_networks(const std::string& text);
 

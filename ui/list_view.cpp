@@ -203,7 +203,7 @@ int list_view_clicked_column(int number) {
 void edit_list_view_label(int number, int row) {
     HWND list = handle_of(number);
     if (list_store* store = store_of(list); store != nullptr && place_of(list, row) >= 0) {
-        store->edit_many = false;
+        store->edit_many.clear();
         SetFocus(list);
         SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(place_of(list, row)), 0);
     }

@@ -23,10 +23,11 @@ void answer_display(NMLVDISPINFOA* display) {
 }
 
 // The editor is opened once the list has finished with the key or click that asked for it.
+// The selection is taken now: the platform may leave only the edited row selected.
 void post_edit(HWND list, int place, bool many) {
     list_store* store = store_of(list);
     if (store != nullptr && row_at(list, place) >= 0) {
-        store->edit_many = many;
+        store->edit_many = many ? selected_rows(list) : std::vector<int>();
         PostMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(place), 0);
     }
 }
@@ -40,24 +41,25 @@ void begin_edit(const NMLVDISPINFOA* display) {
         return;
     }
     store->editing = {row};
-    if (store->edit_many) {
-        const std::vector<int> selected = selected_rows(list);
-        for (int each : selected) {
-            if (each == row) {
-                store->editing = selected;
-            }
+    for (int each : store->edit_many) {
+        if (each == row) {
+            store->editing = store->edit_many;
         }
     }
-    store->edit_many = false;
+    store->edit_many.clear();
     SendMessageA(editor, EM_LIMITTEXT, list_view_label_max, 0);
     SetWindowTextA(editor, plain_cell(store->rows[static_cast<size_t>(row)], 0).c_str());
 }
 
+// The rows the editor named are selected again, kept or not.
 bool end_edit(const NMLVDISPINFOA* display) {
     const char* text = display->item.pszText;
     HWND list = display->hdr.hwndFrom;
     list_store* store = store_of(list);
     const int row = row_at(list, display->item.iItem);
+    if (store->editing.size() > 1) {
+        select_rows(list, store->editing, row);
+    }
     if (text == nullptr || *text == '\0' || row < 0) {
         return false;
     }

@@ -24,7 +24,7 @@ struct list_store {
     std::vector<int> place;             // the place of each row, -1 when not shown
     std::vector<list_view_edit> edits;  // kept, not taken yet
     std::vector<int> editing;           // the rows the open label editor names
-    bool edit_many = false;             // the next editor names every selected row
+    std::vector<int> edit_many;         // the next editor names these rows when among them
     int clicked_column = -1;
 };
 

@@ -81,6 +81,15 @@ void answer_file_dialog(HWND dialog) {
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 
+void CALLBACK answer_yes_no(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (!open_box)
+        return;
+    if ((GetWindowLongA(GetDlgItem(open_box, IDNO), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON)
+        seen_boxes.back().flags |= 0x100;
+    PostMessageA(open_box, WM_COMMAND, box_answer, 0);
+}
+
 void close_box(HWND box) {
     open_box = box;
     shown_box seen;
@@ -94,7 +103,12 @@ void close_box(HWND box) {
     if (yes_no)
         seen.flags |= 4;
     seen_boxes.push_back(seen);
-    PostMessageA(box, WM_COMMAND, yes_no ? box_answer : IDOK, 0);
+    if (!yes_no) {
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return;
+    }
+    // Answered once the box has chosen its default button, from the box's own message loop.
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, answer_yes_no);
 }
 
 LRESULT CALLBACK answer_dialogs(int code, WPARAM wparam, LPARAM lparam) {

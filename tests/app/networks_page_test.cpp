@@ -7,6 +7,7 @@
 
 #include "app/event_loop.h"
 #include "app/main_window.h"
+#include "ui/list_view.h"
 #include "phone/operator_table.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
@@ -16,6 +17,7 @@
 #include "ui/control.h"
 #include "ui/status_bar.h"
 #include "ui/window.h"
+#include "ui/window_geometry.h"
 
 namespace {
 
@@ -38,33 +40,39 @@ protected:
         set_status_text(main_status_bar, 0, "", 0);
         PostMessageA(control(button), BM_CLICK, 0, 0);
         const DWORD start = GetTickCount();
-        run_from_polls([start] {
+        run_from_polls([this, start] {
             const std::string status = status_text();
             if ((status.empty() || status == "Loading..." || status == "Writing...") &&
                 GetTickCount() - start <= give_up_ms)
                 return false;
-            PostMessageA(window_of(main_window), WM_CLOSE, 0, 0);
+            close_by_helper();
             return true;
         });
         run_loop();
     }
 
-    // Types the name into the row's editor, opened with F2, and presses Enter.
-    void rename_row(int row, const std::string& name) {
+    // Types the name into the row's editor, opened with F2, and presses Enter; the rows `also`
+    // are selected with it.
+    void rename_row(int row, const std::string& name, const std::vector<int>& also = {}) {
         HWND list = control(network_list);
         set_control_state(network_list, row);
+        for (int each : also) {
+            LVITEMA item = {};
+            item.stateMask = item.state = LVIS_SELECTED;
+            SendMessageA(list, LVM_SETITEMSTATE, each, reinterpret_cast<LPARAM>(&item));
+        }
         SetFocus(list);
         PostMessageA(list, WM_KEYDOWN, VK_F2, 1);
         const DWORD start = GetTickCount();
         bool typed = false;
-        run_from_polls([list, name, start, typed]() mutable {
+        run_from_polls([this, list, name, start, typed]() mutable {
             HWND editor = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
             if (!typed && editor) {
                 SetWindowTextA(editor, name.c_str());
                 PostMessageA(editor, WM_KEYDOWN, VK_RETURN, 1);
                 typed = true;
             } else if ((typed && !editor) || GetTickCount() - start > give_up_ms) {
-                PostMessageA(window_of(main_window), WM_CLOSE, 0, 0);
+                close_by_helper();
                 return true;
             }
             return false;
@@ -72,14 +80,47 @@ protected:
         run_loop();
     }
 
-    // Runs the loop until the helper's close ends it; the question that close asks about renames
-    // is the helper's, not the test's.
-    void run_loop() {
+    // Runs the action from the loop, then lets it run until done (and no box is open).
+    void in_loop(std::function<void()> action, std::function<bool()> done) {
+        const DWORD start = GetTickCount();
+        run_from_polls([this, action, done, start, acted = false]() mutable {
+            if (!acted)
+                action();
+            acted = true;
+            if ((!done() || !IsWindowEnabled(window_of(main_window))) &&
+                GetTickCount() - start <= give_up_ms)
+                return false;
+            close_by_helper();
+            return true;
+        });
+        run_loop();
+    }
+
+    // The close that ends a helper's loop; Yes to the question it may ask, which is not the test's.
+    void close_by_helper() {
+        helper_boxes = boxes().size();
+        answer_boxes_with(IDYES);
+        PostMessageA(window_of(main_window), WM_CLOSE, 0, 0);
+    }
+
+    // Runs the loop until the close ends it; true when the helper's close did.
+    bool run_loop() {
+        helper_boxes = SIZE_MAX;
         int wait_seconds = 0;
         run_event_loop(wait_seconds);
         stop_poll_steps();
-        if (!boxes().empty() && boxes().back().text.find("Discard") != std::string::npos)
-            boxes().pop_back();
+        if (helper_boxes == SIZE_MAX)
+            return false;
+        boxes().resize(std::min(boxes().size(), helper_boxes));
+        return true;
+    }
+
+    // The table rows as the list shows them, by their "#".
+    static std::vector<int> shown_rows() {
+        std::vector<int> rows;
+        for (int place = 0; place < count_control_items(network_list); ++place)
+            rows.push_back(std::stoi(shown(place, 5)) - 1);
+        return rows;
     }
 
     static std::string shown(int row, int column) {
@@ -101,6 +142,7 @@ protected:
     }
 
     std::filesystem::path files;  // table files the dialogs choose
+    size_t helper_boxes = SIZE_MAX;  // boxes shown before the helper's close
 };
 
 const std::vector<std::string> read_calls = {
@@ -262,7 +304,7 @@ TEST_F(networks_page_test, SpreadsheetFileRenamesTheListOnly) {
         std::string status_or_refusal;
     } files_opened[] = {
         {saved, "Renamed 0 networks from names.csv."},
-        {"Name on phone;Key\n\"Mine\";52 f0 10 00\n", "Renamed 1 networks from names.csv."},
+        {"Name on phone;Key\n\"Mine\";52 f0 10 00\n", "Renamed 1 network from names.csv."},
         {"Key,Name on phone\r\n52 F0 10,Other\r\n",
          "names.csv, line 2: the key is not four bytes in hex."},
     };
@@ -333,6 +375,140 @@ TEST_F(networks_page_test, RefusalsWriteNothing) {
     EXPECT_FALSE(log_has_write());
     EXPECT_EQ(phone_table(), old_table);
     EXPECT_TRUE(backups().empty());
+}
+
+// Find: the rows whose name, network, country or operator holds the text, whatever its case,
+// and "N of M"; a row renamed so that it no longer matches stays until the text changes.
+TEST_F(networks_page_test, FindShowsTheRowsThatHoldTheText) {
+    connected_phone_with(table_bytes(sample_records()));
+    click(read_button);
+    const struct {
+        const char* text;
+        std::vector<int> rows;
+    } finds[] = {
+        {"", {0, 1, 2}},     {"BEE", {1}},         {"250-0", {0, 1}}, {"002-", {2}},
+        {"federation", {0, 1}}, {"megafon", {1}},  {"fon", {1}},      {"zz", {}},
+    };
+    for (const auto& find : finds) {
+        in_loop([&] { SetWindowTextA(control(find_field), find.text); }, [] { return true; });
+        EXPECT_EQ(shown_rows(), find.rows) << find.text;
+        EXPECT_EQ(get_control_text(find_count_label),
+                  std::to_string(find.rows.size()) + " of 3") << find.text;
+    }
+    in_loop([] { SetWindowTextA(control(find_field), "bee"); }, [] { return true; });
+    rename_row(1, "Home");
+    EXPECT_EQ(shown(0, 0), "*Home");
+    in_loop([] { SetWindowTextA(control(find_field), "be"); }, [] { return true; });
+    EXPECT_EQ(shown_rows(), std::vector<int>());
+
+    SetFocus(control(network_list));  // Ctrl+F on the page: to the find box
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    bool found = false;
+    in_loop([] { PostMessageA(control(network_list), WM_KEYDOWN, 'F', 1); },
+            [&found] { return found = GetFocus() == control(find_field); });
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_TRUE(found);
+}
+
+// A header click sorts the rows shown by its column, again reversed, a third time back to table
+// order, with the header's arrow; Write keeps table order whatever is shown.
+TEST_F(networks_page_test, HeaderClicksSortWhatIsShownNotTheTable) {
+    connected_phone_with(table_bytes(sample_records()));
+    click(read_button);
+    resize_current_window(700, 400);  // every header in sight
+    HWND headers = reinterpret_cast<HWND>(SendMessageA(control(network_list), LVM_GETHEADER, 0, 0));
+    const struct {
+        int column;
+        std::vector<int> rows;
+        int arrow;
+    } clicks[] = {
+        {0, {1, 2, 0}, HDF_SORTUP}, {0, {0, 2, 1}, HDF_SORTDOWN}, {0, {0, 1, 2}, 0},
+        {1, {2, 0, 1}, HDF_SORTUP}, {5, {0, 1, 2}, HDF_SORTUP},   {5, {2, 1, 0}, HDF_SORTDOWN},
+    };
+    for (const auto& header : clicks) {
+        RECT area = {};
+        SendMessageA(headers, HDM_GETITEMRECT, header.column, reinterpret_cast<LPARAM>(&area));
+        in_loop([&] { post_click(headers, (area.left + area.right) / 2, area.bottom / 2); },
+                [] { return true; });
+        EXPECT_EQ(shown_rows(), header.rows) << header.column;
+        HDITEMA item = {};
+        item.mask = HDI_FORMAT;
+        SendMessageA(headers, HDM_GETITEMA, header.column, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(item.fmt & (HDF_SORTUP | HDF_SORTDOWN), header.arrow) << header.column;
+    }
+    rename_row(1, "Renamed");
+    click(write_button);
+    auto records = sample_records();
+    records[1].name = "Renamed";
+    EXPECT_EQ(phone_table(), table_bytes(records));
+}
+
+// F2 with several rows selected names them all; a name given back takes the mark away.
+TEST_F(networks_page_test, OneNameForSeveralRows) {
+    connected_phone_with(table_bytes(sample_records()));
+    click(read_button);
+    rename_row(2, "Home", {0});
+    EXPECT_EQ(status_text(), "Renamed 2 networks.");
+    EXPECT_EQ(shown(0, 0) + shown(1, 0) + shown(2, 0), "*HomeBee\xFFLine*Home");
+    rename_row(0, "MTS");
+    EXPECT_EQ(status_text(), "Renamed 1 network.");
+    EXPECT_EQ(shown(0, 0), "MTS");
+    EXPECT_EQ(renamed_network_count(), 1u);
+}
+
+// Read, Open... and closing the window ask before renames not written or saved are lost (a
+// name still in the editor counts); No leaves everything as it was.
+TEST_F(networks_page_test, RenamesAreNotLostWithoutAsking) {
+    const std::string question = "1 network was renamed but not written or saved.\nDiscard the changes?";
+    write_file(files / "two.bin", table_bytes(numbered_records(2, "X")));
+    const auto post_close = [] { PostMessageA(window_of(main_window), WM_CLOSE, 0, 0); };
+    const auto close_editing = [] {
+        edit_list_view_label(network_list, 1);
+        SetWindowTextA(reinterpret_cast<HWND>(SendMessageA(control(network_list), LVM_GETEDITCONTROL, 0, 0)), "Typed");
+        PostMessageA(window_of(main_window), WM_CLOSE, 0, 0);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> action;
+        int answer;
+        std::string asked;
+        std::string first_row;  // as shown afterwards ("" for a closed window)
+    } cases[] = {
+        {"Read, No", [] { PostMessageA(control(read_button), BM_CLICK, 0, 0); }, IDNO, question, "*Home"},
+        {"Read, Yes", [] { PostMessageA(control(read_button), BM_CLICK, 0, 0); }, IDYES, question, "MTS"},
+        {"Open, No", [] { PostMessageA(control(open_button), BM_CLICK, 0, 0); }, IDNO, question, "*Home"},
+        {"Open, Yes", [] { PostMessageA(control(open_button), BM_CLICK, 0, 0); }, IDYES, question, "X"},
+        {"Close, No", post_close, IDNO, question, "*Home"},
+        {"Close, Yes", post_close, IDYES, question, ""},
+        {"Close, editing", close_editing, IDNO,
+         "2 networks were renamed but not written or saved.\nDiscard the changes?", "*Home"},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.name);
+        connected_phone_with(table_bytes(sample_records()));
+        click(read_button);
+        rename_row(0, "Home");
+        boxes().clear();
+        answer_boxes_with(each.answer);
+        answer_file_dialogs_with({(files / "two.bin").string()});
+        const size_t calls = log_calls().size();
+        const int dialogs = file_dialogs();
+        const DWORD start = GetTickCount();
+        in_loop(each.action, [&] { return !boxes().empty() && GetTickCount() - start > 300; });
+        ASSERT_EQ(boxes().size(), 1u);
+        EXPECT_EQ(boxes()[0].text, each.asked);
+        EXPECT_EQ(boxes()[0].flags, 0x134);
+        EXPECT_EQ(helper_boxes != SIZE_MAX, !each.first_row.empty());  // the window stayed
+        if (!each.first_row.empty()) {
+            EXPECT_EQ(shown(0, 0), each.first_row);
+        }
+        EXPECT_EQ(file_dialogs() - dialogs, each.first_row == "X" ? 1 : 0);
+        EXPECT_EQ(log_calls().size() > calls, each.first_row == "MTS");
+    }
 }
 
 // The cable pulled after each of the 15 calls of a Write (0: before the first): the phone keeps
