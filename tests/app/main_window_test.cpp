@@ -1,10 +1,15 @@
 // The main window as the program builds it: the text pages hold their lines, one a row.
 #include "tests/app/app_test_support.h"
 
+#include <commctrl.h>
+
 #include "app/main_window.h"
 #include "app/page_texts.h"
 #include "ui/control.h"
+#include "tests/ui/ui_test_support.h"
 #include "ui/ui_layer.h"
+#include "ui/window.h"
+#include "ui/window_geometry.h"
 
 namespace {
 
@@ -46,6 +51,46 @@ TEST_F(main_window_test, StartBuildsOnlyTheMainPageAndThePageShown) {
     EXPECT_EQ(control(network_list), nullptr);
     set_control_state(tab_control, 2);
     EXPECT_EQ(get_control_text(license_box), lines_joined(license_page_lines()));
+}
+
+// The window opens at its smallest size and grows (maximised too): the tab control, the status
+// bar, the text boxes and the Networks list take the room, the Main page stays as it is.
+TEST_F(main_window_test, ControlsFollowTheWindowsSize) {
+    const struct {
+        int asked_width, asked_height;  // 0: maximised
+        int width, height;
+    } sizes[] = {{290, 180, 290, 180}, {200, 100, 290, 180}, {640, 480, 640, 480}, {0, 0, 0, 0}};
+    HWND window = window_of(main_window);
+    for (const auto& size : sizes) {
+        ShowWindow(window, size.asked_width == 0 ? SW_MAXIMIZE : SW_RESTORE);
+        if (size.asked_width != 0)
+            resize_current_window(size.asked_width, size.asked_height);
+        RECT client = {};
+        GetClientRect(window, &client);
+        const int width = size.width ? size.width : static_cast<int>(client.right);
+        const int height = size.height ? size.height : static_cast<int>(client.bottom);
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+        EXPECT_EQ(client.right, width);
+        EXPECT_EQ(client.bottom, height);
+        const RECT expected[] = {
+            {0, 0, width, height - 16},                                // tab control
+            {10, 10, width - 10, height - 46},                         // about box
+            {10, 10, width - 10, height - 46},                         // license box
+            {10, 32, width - 10, height - 16 - 56},                    // network list
+            {10, height - 16 - 50, 73, height - 16 - 30},              // Read
+            {10, 10, 90, 30},                                          // Connect
+        };
+        const int numbers[] = {tab_control, about_box, license_box, network_list, read_button,
+                               connect_button};
+        for (size_t i = 0; i < std::size(numbers); ++i) {
+            const RECT placed = rect_in_parent(control(numbers[i]));
+            EXPECT_TRUE(EqualRect(&placed, &expected[i])) << numbers[i] << ": " << placed.left
+                << "," << placed.top << "," << placed.right << "," << placed.bottom;
+        }
+        const RECT bar = rect_in_parent(FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr));
+        EXPECT_EQ(bar.right, width);
+        EXPECT_EQ(bar.bottom, height);
+    }
 }
 
 }  // namespace

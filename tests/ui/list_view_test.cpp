@@ -172,4 +172,31 @@ TEST_F(list_view_test, EditEndedByAClickElsewhereWaits) {
     EXPECT_EQ(edits[0].text, "Tele2 new");
 }
 
+// Typed letters go to the next row starting with them; Ctrl+A selects every row and Ctrl+C
+// copies them as text, the marks left out.
+TEST_F(list_view_test, LettersFindRowsAndCtrlKeysSelectAndCopy) {
+    set_control_state(list, 0);
+    for (char typed : {'b', 'E'})
+        PostMessageA(handle, WM_CHAR, typed, 1);
+    drain_events(200);
+    EXPECT_EQ(get_control_state(list), 1);
+    mark_list_view_row(list, 0, true);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    press(handle, 'A');
+    press(handle, 'C');
+    drain_events(200);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(list_view_selected_rows(list), std::vector<int>({0, 1, 2}));
+    ASSERT_TRUE(OpenClipboard(handle));
+    HGLOBAL copied = GetClipboardData(CF_TEXT);
+    EXPECT_STREQ(static_cast<const char*>(GlobalLock(copied)),
+                 "Name on phone\tNetwork\r\nMTS\t250-01\r\nBeeline\t250-99\r\nTele2\t");
+    GlobalUnlock(copied);
+    CloseClipboard();
+}
+
 }  // namespace
