@@ -51,7 +51,8 @@ constexpr int networks_page_index = 3;
 
 void build_networks_page() {
     create_label(find_label, left, find_top + 3, find_label_width, 14, "Find:");
-    create_text_field(find_field, left + find_label_width, find_top, find_box_width, find_height, "");
+    create_text_field(find_field, left + find_label_width, find_top, find_box_width, find_height,
+                      "");
     create_label(find_count_label, count_left, find_top + 3, 100, 14, "");
     create_list_view(network_list, left, list_top, 270, 80);
     for (const column& each : columns)

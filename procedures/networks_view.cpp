@@ -47,7 +47,8 @@ void sort_found(std::vector<int>& rows, int count) {
     }
     std::vector<std::string> keys(static_cast<size_t>(count));
     for (int row : rows)
-        keys[static_cast<size_t>(row)] = folded_text(list_view_cell(network_list, row, sort_column));
+        keys[static_cast<size_t>(row)] =
+            folded_text(list_view_cell(network_list, row, sort_column));
     sort_rows(rows, keys, sort_direction);
 }
 
@@ -82,7 +83,8 @@ void show_networks_view(size_t records) {
     sort_found(rows, count);
     set_list_view_order(network_list, rows);
     show_list_view_sort(network_list, sort_column, sort_direction);
-    set_control_text(find_count_label, count == 0 ? std::string()
-                                                  : number_to_text(static_cast<int32_t>(rows.size())) +
-                                                        " of " + number_to_text(count));
+    set_control_text(find_count_label, count == 0
+                                           ? std::string()
+                                           : number_to_text(static_cast<int32_t>(rows.size())) +
+                                                 " of " + number_to_text(count));
 }

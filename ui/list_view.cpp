@@ -186,12 +186,14 @@ void show_list_view_sort(int number, int column, int direction) {
     for (int each = 0; each < count; ++each) {
         HDITEMA item = {};
         item.mask = HDI_FORMAT;
-        SendMessageA(headers, HDM_GETITEMA, static_cast<WPARAM>(each), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(headers, HDM_GETITEMA, static_cast<WPARAM>(each),
+                     reinterpret_cast<LPARAM>(&item));
         item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
         if (each == column && direction != 0) {
             item.fmt |= direction > 0 ? HDF_SORTUP : HDF_SORTDOWN;
         }
-        SendMessageA(headers, HDM_SETITEMA, static_cast<WPARAM>(each), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(headers, HDM_SETITEMA, static_cast<WPARAM>(each),
+                     reinterpret_cast<LPARAM>(&item));
     }
 }
 

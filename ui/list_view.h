@@ -63,6 +63,5 @@ void edit_list_view_label(int number, int row);
 // Ends an open label editor as a click elsewhere does: its text is kept as an edit.
 void finish_list_view_edit(int number);
 
-
 // The kept label edits of the list not taken yet, oldest first; they are forgotten then.
 std::vector<list_view_edit> take_list_view_edits(int number);

@@ -7,7 +7,7 @@
 constexpr int list_view_label_max = 255;  // bytes the editor takes
 
 struct list_view_edit {
-    int row;                // the row edited
+    int row;  // the row edited
     std::string text;
     std::vector<int> rows;  // every row the text names, the edited one among them
 };

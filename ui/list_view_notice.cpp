@@ -73,8 +73,8 @@ bool matches(const std::string& text, const std::string& typed, bool whole) {
     if (static_cast<int>(text.size()) < length || (whole && text.size() != typed.size())) {
         return false;
     }
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length,
-                          typed.c_str(), length) == CSTR_EQUAL;
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, typed.c_str(),
+                          length) == CSTR_EQUAL;
 }
 
 // Type-ahead in a list with owner data: the place of the next row, from the start place on
@@ -88,8 +88,8 @@ LRESULT find_row(const NMHDR* header) {
         start = find->iStart;
         flags = find->lvfi.flags;
         if ((flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz != nullptr) {
-            const int size = WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, nullptr, 0,
-                                                 nullptr, nullptr);
+            const int size =
+                WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, nullptr, 0, nullptr, nullptr);
             typed.assign(static_cast<size_t>(size > 0 ? size : 1), '\0');
             WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, &typed[0], size, nullptr, nullptr);
             typed.resize(typed.size() - 1);
@@ -125,14 +125,16 @@ bool control_held() {
 
 void answer_key(HWND list, WORD key) {
     if (key == VK_F2) {
-        post_edit(list, static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM,
-                                                      static_cast<WPARAM>(-1), LVNI_FOCUSED)),
+        post_edit(list,
+                  static_cast<int>(
+                      SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)),
                   true);
     } else if (key == 'A' && control_held()) {
         LVITEMA item = {};
         item.stateMask = LVIS_SELECTED;
         item.state = LVIS_SELECTED;
-        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(&item));
     } else if (key == 'C' && control_held()) {
         copy_selected_rows(list);
     }

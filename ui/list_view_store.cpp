@@ -13,7 +13,8 @@ void set_state(HWND list, int place, UINT mask, UINT state) {
     LVITEMA item = {};
     item.stateMask = mask;
     item.state = state;
-    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(place), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(place),
+                 reinterpret_cast<LPARAM>(&item));
 }
 
 }  // namespace
@@ -91,8 +92,9 @@ std::string shown_cell(const list_row& row, int column) {
 
 std::vector<int> selected_rows(HWND list) {
     std::vector<int> rows;
-    for (int place = -1; (place = static_cast<int>(SendMessageA(
-                              list, LVM_GETNEXTITEM, static_cast<WPARAM>(place), LVNI_SELECTED))) >= 0;) {
+    for (int place = -1;
+         (place = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(place),
+                                                LVNI_SELECTED))) >= 0;) {
         const int row = row_at(list, place);
         if (row < 0) {
             break;

@@ -34,8 +34,8 @@ void remove_list_store(HWND list);
 
 list_store* store_of(HWND list);
 list_row* row_of(HWND list, int row);
-int row_at(HWND list, int place);    // -1 for no such place
-int place_of(HWND list, int row);    // -1 for a row not shown
+int row_at(HWND list, int place);  // -1 for no such place
+int place_of(HWND list, int row);  // -1 for a row not shown
 void show_every_row(list_store& store);
 
 // The cell's text, up to a zero byte (as the control shows it), and with the mark.

@@ -100,8 +100,8 @@ void fit_status_bars(window_handle window) {
         }
         SendMessageA(bar, WM_SIZE, 0, 0);
         std::array<int, status_field_limit> edges = {};
-        const int count = static_cast<int>(
-            SendMessageA(bar, SB_GETPARTS, status_field_limit, reinterpret_cast<LPARAM>(edges.data())));
+        const int count = static_cast<int>(SendMessageA(bar, SB_GETPARTS, status_field_limit,
+                                                        reinterpret_cast<LPARAM>(edges.data())));
         if (count > 0 && edges[count - 1] != -1) {
             edges[count - 1] = -1;
             SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(count),

@@ -80,8 +80,8 @@ protected:
     // the user learns one outcome; the phone holds the old table or the new one (always the new
     // one after a success) unless the user was told; at most one backup, holding the old table,
     // and one there whenever the phone's table changed.
-    void expect_phone_safe(const std::string& old_table, const std::string& new_table,
-                           bool success, bool told) const;
+    void expect_phone_safe(const std::string& old_table, const std::string& new_table, bool success,
+                           bool told) const;
 
     static std::filesystem::path backup_folder();
     // The backups made so far: file name and content, sorted by name.

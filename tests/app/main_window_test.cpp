@@ -73,19 +73,20 @@ TEST_F(main_window_test, ControlsFollowTheWindowsSize) {
         EXPECT_EQ(client.right, width);
         EXPECT_EQ(client.bottom, height);
         const RECT expected[] = {
-            {0, 0, width, height - 16},                                // tab control
-            {10, 10, width - 10, height - 46},                         // about box
-            {10, 10, width - 10, height - 46},                         // license box
-            {10, 32, width - 10, height - 16 - 56},                    // network list
-            {10, height - 16 - 50, 73, height - 16 - 30},              // Read
-            {10, 10, 90, 30},                                          // Connect
+            {0, 0, width, height - 16},                    // tab control
+            {10, 10, width - 10, height - 46},             // about box
+            {10, 10, width - 10, height - 46},             // license box
+            {10, 32, width - 10, height - 16 - 56},        // network list
+            {10, height - 16 - 50, 73, height - 16 - 30},  // Read
+            {10, 10, 90, 30},                              // Connect
         };
-        const int numbers[] = {tab_control, about_box, license_box, network_list, read_button,
-                               connect_button};
+        const int numbers[] = {tab_control,  about_box,   license_box,
+                               network_list, read_button, connect_button};
         for (size_t i = 0; i < std::size(numbers); ++i) {
             const RECT placed = rect_in_parent(control(numbers[i]));
-            EXPECT_TRUE(EqualRect(&placed, &expected[i])) << numbers[i] << ": " << placed.left
-                << "," << placed.top << "," << placed.right << "," << placed.bottom;
+            EXPECT_TRUE(EqualRect(&placed, &expected[i]))
+                << numbers[i] << ": " << placed.left << "," << placed.top << "," << placed.right
+                << "," << placed.bottom;
         }
         const RECT bar = rect_in_parent(FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr));
         EXPECT_EQ(bar.right, width);

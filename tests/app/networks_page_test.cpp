@@ -141,7 +141,7 @@ protected:
         boxes().clear();
     }
 
-    std::filesystem::path files;  // table files the dialogs choose
+    std::filesystem::path files;     // table files the dialogs choose
     size_t helper_boxes = SIZE_MAX;  // boxes shown before the helper's close
 };
 
@@ -386,14 +386,14 @@ TEST_F(networks_page_test, FindShowsTheRowsThatHoldTheText) {
         const char* text;
         std::vector<int> rows;
     } finds[] = {
-        {"", {0, 1, 2}},     {"BEE", {1}},         {"250-0", {0, 1}}, {"002-", {2}},
-        {"federation", {0, 1}}, {"megafon", {1}},  {"fon", {1}},      {"zz", {}},
+        {"", {0, 1, 2}},        {"BEE", {1}},     {"250-0", {0, 1}}, {"002-", {2}},
+        {"federation", {0, 1}}, {"megafon", {1}}, {"fon", {1}},      {"zz", {}},
     };
     for (const auto& find : finds) {
         in_loop([&] { SetWindowTextA(control(find_field), find.text); }, [] { return true; });
         EXPECT_EQ(shown_rows(), find.rows) << find.text;
-        EXPECT_EQ(get_control_text(find_count_label),
-                  std::to_string(find.rows.size()) + " of 3") << find.text;
+        EXPECT_EQ(get_control_text(find_count_label), std::to_string(find.rows.size()) + " of 3")
+            << find.text;
     }
     in_loop([] { SetWindowTextA(control(find_field), "bee"); }, [] { return true; });
     rename_row(1, "Home");
@@ -463,12 +463,15 @@ TEST_F(networks_page_test, OneNameForSeveralRows) {
 // Read, Open... and closing the window ask before renames not written or saved are lost (a
 // name still in the editor counts); No leaves everything as it was.
 TEST_F(networks_page_test, RenamesAreNotLostWithoutAsking) {
-    const std::string question = "1 network was renamed but not written or saved.\nDiscard the changes?";
+    const std::string question =
+        "1 network was renamed but not written or saved.\nDiscard the changes?";
     write_file(files / "two.bin", table_bytes(numbered_records(2, "X")));
     const auto post_close = [] { PostMessageA(window_of(main_window), WM_CLOSE, 0, 0); };
     const auto close_editing = [] {
         edit_list_view_label(network_list, 1);
-        SetWindowTextA(reinterpret_cast<HWND>(SendMessageA(control(network_list), LVM_GETEDITCONTROL, 0, 0)), "Typed");
+        SetWindowTextA(
+            reinterpret_cast<HWND>(SendMessageA(control(network_list), LVM_GETEDITCONTROL, 0, 0)),
+            "Typed");
         PostMessageA(window_of(main_window), WM_CLOSE, 0, 0);
     };
     const struct {
@@ -478,10 +481,14 @@ TEST_F(networks_page_test, RenamesAreNotLostWithoutAsking) {
         std::string asked;
         std::string first_row;  // as shown afterwards ("" for a closed window)
     } cases[] = {
-        {"Read, No", [] { PostMessageA(control(read_button), BM_CLICK, 0, 0); }, IDNO, question, "*Home"},
-        {"Read, Yes", [] { PostMessageA(control(read_button), BM_CLICK, 0, 0); }, IDYES, question, "MTS"},
-        {"Open, No", [] { PostMessageA(control(open_button), BM_CLICK, 0, 0); }, IDNO, question, "*Home"},
-        {"Open, Yes", [] { PostMessageA(control(open_button), BM_CLICK, 0, 0); }, IDYES, question, "X"},
+        {"Read, No", [] { PostMessageA(control(read_button), BM_CLICK, 0, 0); }, IDNO, question,
+         "*Home"},
+        {"Read, Yes", [] { PostMessageA(control(read_button), BM_CLICK, 0, 0); }, IDYES, question,
+         "MTS"},
+        {"Open, No", [] { PostMessageA(control(open_button), BM_CLICK, 0, 0); }, IDNO, question,
+         "*Home"},
+        {"Open, Yes", [] { PostMessageA(control(open_button), BM_CLICK, 0, 0); }, IDYES, question,
+         "X"},
         {"Close, No", post_close, IDNO, question, "*Home"},
         {"Close, Yes", post_close, IDYES, question, ""},
         {"Close, editing", close_editing, IDNO,
