@@ -64,6 +64,7 @@ bool rename_network(int row, const std::string& name) {
     }
     records[row].name = name;
     set_list_view_cell(network_list, row, 0, name);
+    network_renamed(row);
     mark_list_view_row(network_list, row, name != kept_names[row]);
     return true;
 }

@@ -22,3 +22,6 @@ void sort_networks_by(int column);
 // Applies the find text and the order chosen to the list's rows again, now that it holds the
 // count of records given (new records).
 void show_networks_view(size_t count);
+
+// The row's name changed: a later find or sort takes the new name. The row stays where it is.
+void network_renamed(int row);

@@ -109,8 +109,32 @@ int focused_row(HWND list) {
                                                       static_cast<WPARAM>(-1), LVNI_FOCUSED)));
 }
 
+// Clearing every row's state costs the platform a notification a row: rows are cleared one by
+// one unless many are selected.
+void clear_selection(HWND list) {
+    constexpr int many = 64;
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0));
+    if (count >= many) {
+        set_state(list, -1, LVIS_SELECTED | LVIS_FOCUSED, 0);
+        return;
+    }
+    for (int each = 0; each < count; ++each) {
+        const int place = static_cast<int>(
+            SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        if (place < 0) {
+            break;
+        }
+        set_state(list, place, LVIS_SELECTED, 0);
+    }
+    const int focused =
+        static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0) {
+        set_state(list, focused, LVIS_FOCUSED, 0);
+    }
+}
+
 void select_rows(HWND list, const std::vector<int>& rows, int focused) {
-    set_state(list, -1, LVIS_SELECTED | LVIS_FOCUSED, 0);
+    clear_selection(list);
     for (int row : rows) {
         const int place = place_of(list, row);
         if (place >= 0) {

@@ -45,5 +45,7 @@ std::string shown_cell(const list_row& row, int column);
 // The rows selected in the list, in the order shown; the focused row (-1 when none).
 std::vector<int> selected_rows(HWND list);
 int focused_row(HWND list);
+// Selects no row and focuses none.
+void clear_selection(HWND list);
 // Selects exactly the rows given (those shown) and focuses the row given.
 void select_rows(HWND list, const std::vector<int>& rows, int focused);
