@@ -32,8 +32,8 @@ constexpr button buttons[] = {{read_button, "Read"},
                               {save_as_button, "Save as..."}};
 constexpr int button_count = sizeof buttons / sizeof buttons[0];
 
-// Places on the page at the window's smallest size (tab control 290 x 164); the list and the
-// count beside the find box take whatever the page has more.
+// Places on the page at the window's smallest size (tab control 290 x 164); the list takes
+// whatever the page has more.
 constexpr int left = 10;
 constexpr int find_top = 8;
 constexpr int find_height = 20;
@@ -53,7 +53,7 @@ void build_networks_page() {
     create_label(find_label, left, find_top + 3, find_label_width, 14, "Find:");
     create_text_field(find_field, left + find_label_width, find_top, find_box_width, find_height,
                       "");
-    create_label(find_count_label, count_left, find_top + 3, 100, 14, "");
+    create_label(find_count_label, count_left, find_top + 3, 100, 14, "");  // "1300 of 1300"
     create_list_view(network_list, left, list_top, 270, 80);
     for (const column& each : columns)
         add_list_view_column(network_list, each.header, each.width);
@@ -68,7 +68,6 @@ void build_networks_page() {
 void lay_out_networks_page() {
     const int width = control_width(tab_control) - 2 * left;
     const int button_top = control_height(tab_control) - room_below_buttons - button_height;
-    move_control(find_count_label, -1, -1, width - (count_left - left), -1);
     move_control(network_list, -1, -1, width, button_top - button_gap - list_top);
     for (const button& each : buttons)
         move_control(each.number, -1, button_top, -1, -1);
