@@ -58,12 +58,14 @@ void sort_found(std::vector<int>& rows) {
     sort_rows(rows, sort_keys, sort_direction);
 }
 
-// The rows found, in the order chosen, with the count beside the find box.
-void show_rows() {
+// The rows found, in the order chosen, with the count beside the find box (and the header's
+// arrow, after a new order).
+void show_rows(bool new_order) {
     std::vector<int> rows = rows_found();
     sort_found(rows);
     set_list_view_order(network_list, rows);
-    show_list_view_sort(network_list, sort_column, sort_direction);
+    if (new_order)
+        show_list_view_sort(network_list, sort_column, sort_direction);
     const size_t count = found_texts.size();
     set_control_text(find_count_label,
                      count == 0 ? std::string()
@@ -83,7 +85,7 @@ void forget_networks_view() {
 
 void find_networks(const std::string& text) {
     find_text = folded_text(text);
-    show_rows();
+    show_rows(false);
 }
 
 void sort_networks_by(int column) {
@@ -93,7 +95,7 @@ void sort_networks_by(int column) {
     } else {
         sort_direction = sort_direction > 0 ? -1 : sort_direction < 0 ? 0 : 1;
     }
-    show_rows();
+    show_rows(true);
 }
 
 void show_networks_view(size_t count) {
@@ -101,7 +103,7 @@ void show_networks_view(size_t count) {
     for (size_t row = 0; row < count; ++row)
         found_texts[row] = found_text(static_cast<int>(row));
     keys_column = -1;
-    show_rows();
+    show_rows(true);
 }
 
 void network_renamed(int row) {
