@@ -18,6 +18,7 @@
 
 namespace {
 
+constexpr int32_t networks_page = 3;  // the tab's index
 constexpr int32_t main_window_flags = 0x00CA0001;  // caption, system menu, minimise box; centred
 constexpr int32_t text_box_flags = 0x8E4;          // read-only, multi-line, scrolling both ways
 
@@ -69,4 +70,8 @@ void build_main_window(int32_t wait_seconds) {
 
     // The window opens on the about page in 25 of 51 cases.
     set_control_state(tab_control, random_up_to(50) < 25 ? 1 : 0);
+}
+
+void show_networks_page() {
+    set_control_state(tab_control, networks_page);
 }

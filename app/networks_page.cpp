@@ -46,6 +46,7 @@ void build_networks_page() {
     for (int i = 0; i < count; ++i)
         create_button(buttons[i].number, left + i * (button_width + button_gap), button_top,
                       button_width, button_height, buttons[i].text);
+    unmark_network_records();  // what a Read, an Open... or a failed Patch put in the list
 }
 
 void handle_networks_event(int control) {

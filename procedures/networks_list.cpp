@@ -1,5 +1,7 @@
 #include "procedures/networks_list.h"
 
+#include <set>
+
 #include "phone/network_names.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
@@ -9,11 +11,13 @@
 namespace {
 
 std::vector<operator_record> records;
+std::set<int> renamed_rows;  // the rows marked "*"
 
 }  // namespace
 
 void forget_networks() {
     records.clear();
+    renamed_rows.clear();
     take_list_view_edits(network_list);
 }
 
@@ -27,6 +31,7 @@ void show_network_records(std::vector<operator_record> shown) {
 }
 
 void unmark_network_records() {
+    renamed_rows.clear();
     std::vector<std::vector<std::string>> rows;
     rows.reserve(records.size());
     for (const operator_record& record : records)
@@ -48,6 +53,11 @@ void rename_network(int row, const std::string& name) {
     records[row].name = name;
     set_list_view_cell(network_list, row, 0, name);
     mark_list_view_row(network_list, row, true);
+    renamed_rows.insert(row);
+}
+
+size_t renamed_network_count() {
+    return renamed_rows.size();
 }
 
 void take_renames() {

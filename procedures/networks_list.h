@@ -24,6 +24,9 @@ void unmark_network_records();
 // An empty name or the name the record has changes nothing; a name over 255 bytes is refused.
 void rename_network(int row, const std::string& name);
 
+// The number of rows showing "*": renamed, not yet written or saved.
+size_t renamed_network_count();
+
 // The renames typed in the list and not yet taken, applied in order.
 void take_renames();
 

@@ -92,7 +92,7 @@ void close_box(HWND box) {
         seen.flags |= 1;
     const bool yes_no = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO);
     if (yes_no)
-        seen.flags |= 4;
+        seen.flags |= LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0)) == IDNO ? 0x104 : 4;
     seen_boxes.push_back(seen);
     PostMessageA(box, WM_COMMAND, yes_no ? box_answer : IDOK, 0);
 }
@@ -321,7 +321,8 @@ std::vector<std::pair<std::string, std::string>> app_test::backups() {
     if (!std::filesystem::is_directory(backup_folder(), error))
         return found;
     for (const auto& entry : std::filesystem::directory_iterator(backup_folder(), error))
-        found.emplace_back(entry.path().filename().string(), read_file(entry.path()));
+        if (entry.path().extension() == ".bin")
+            found.emplace_back(entry.path().filename().string(), read_file(entry.path()));
     std::sort(found.begin(), found.end());
     return found;
 }

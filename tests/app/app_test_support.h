@@ -35,7 +35,7 @@ std::vector<table_record> sample_records();
 std::vector<table_record> numbered_records(int count, const std::string& name);
 
 // A message box as the hook saw it; flags are rebuilt from its icon (0x10, 0x20, 0x30, 0x40),
-// 1 when it had a Cancel button and 4 when it had Yes and No.
+// 1 when it had a Cancel button, 4 when it had Yes and No, 0x100 when No was the default.
 struct shown_box {
     std::string caption;
     std::string text;
@@ -84,7 +84,7 @@ protected:
                            bool success, bool told) const;
 
     static std::filesystem::path backup_folder();
-    // The backups made so far: file name and content, sorted by name.
+    // The backups made so far (the .bin files): file name and content, sorted by name.
     static std::vector<std::pair<std::string, std::string>> backups();
 
     static std::vector<shown_box>& boxes();

@@ -8,6 +8,7 @@
 #include "app/event_loop.h"
 #include "app/main_window.h"
 #include "phone/operator_table.h"
+#include "procedures/connect.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
 #include "procedures/networks_write.h"
@@ -333,6 +334,7 @@ TEST_F(networks_page_test, RefusalsWriteNothing) {
 
 // The cable pulled after each of the 15 calls of a Write (0: before the first): the phone keeps
 // its old table or holds the new one, or the user is told and the backup holds the old table.
+// Plugged in again, Connect and Write give the phone the new table.
 class write_cable_pulled_test : public networks_page_test,
                                 public ::testing::WithParamInterface<int> {};
 
@@ -355,6 +357,9 @@ TEST_P(write_cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const bool success = status == written_status;
     const bool told = status == "Failed." || status == "Phone is not connected, can't write";
     expect_phone_safe(old_table, new_table, success, told);
+    run_connect(0);
+    run_write();
+    EXPECT_EQ(phone_table(), new_table);
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterEachCall, write_cable_pulled_test, ::testing::Range(0, 15));

@@ -4,6 +4,9 @@
 // old table byte for byte; the success status shows only over exactly the new table.
 #include "tests/app/app_test_support.h"
 
+#include "procedures/connect.h"
+#include "procedures/networks_list.h"
+#include "procedures/networks_write.h"
 #include "procedures/patch.h"
 
 namespace {
@@ -31,26 +34,32 @@ protected:
         expect_phone_safe(old_table, new_table, success, told);
         const auto saved = backups();
 
-        // A failed write names the file that holds the old table.
+        // A failed write names the file that holds the old table, loaded on the Networks page.
         for (const shown_box& box : boxes()) {
             if (box.text.rfind(written_wrong, 0) != 0)
                 continue;
             EXPECT_EQ(box.flags, 0x10);
             ASSERT_EQ(saved.size(), 1u);
             EXPECT_EQ(box.text, written_wrong + "\nYour old table is saved in\n" +
-                                    (backup_folder() / saved[0].first).string());
+                                    (backup_folder() / saved[0].first).string() +
+                                    "\nIt is loaded on the Networks page: connect again, then "
+                                    "press Write there.");
+            EXPECT_EQ(format_operator_table(network_records()), old_table);
         }
     }
 };
 
 // The calls of a successful Patch number 15: the cable is pulled after each in turn but the
-// last (0: before the first).
+// last (0: before the first). Plugged in again, Connect and Write give the phone its old table.
 class cable_pulled_test : public patch_fault_test, public ::testing::WithParamInterface<int> {};
 
 TEST_P(cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const std::string old_table = table_bytes(sample_records());
     patch_with("P2KSIM_PULL_AFTER", std::to_string(GetParam()), old_table, "Super-Line");
     expect_promises_kept(old_table, table_bytes(renamed(sample_records(), "Super-Line")));
+    run_connect(0);
+    run_write();
+    EXPECT_EQ(phone_table(), old_table);
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterEachCall, cable_pulled_test, ::testing::Range(0, 15));

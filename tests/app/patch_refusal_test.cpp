@@ -12,10 +12,12 @@ namespace {
 
 using patch_refusal_test = app_test;
 
+const std::string way_back = "\nTo put a backup back: Networks page, Open..., Write.";
 const std::string cannot_read =
-    "Can't read ''/a/plmn_text_table.bin'' from phone.\nNothing was written.";
+    "Can't read ''/a/plmn_text_table.bin'' from phone.\nNothing was written." + way_back;
 const std::string not_a_table =
-    "''/a/plmn_text_table.bin'' doesn't look like operator table.\nNothing was written.";
+    "''/a/plmn_text_table.bin'' doesn't look like operator table.\nNothing was written." +
+    way_back;
 const std::string empty_name = "Name can't be null\nFill it with 1 space if you want!";
 
 std::vector<std::string> calls_up_to_second_check() {
@@ -98,6 +100,19 @@ TEST_F(patch_refusal_test, TableLongerThanTheReadIsRefused) {
     EXPECT_EQ(log_calls(), calls);
     EXPECT_EQ(phone_table(), table);
     EXPECT_TRUE(backups().empty());
+}
+
+// A write cut off before: Patch asks the phone nothing until the old table is back.
+TEST_F(patch_refusal_test, UnfinishedWriteIsPutBackFirst) {
+    connected_phone_with("");
+    std::filesystem::create_directories(backup_folder());
+    write_file(backup_folder() / "unfinished-write.txt", "plmn_text_table-1.bin\r\n");
+    run_patch();
+    ASSERT_EQ(boxes().size(), 1u);
+    EXPECT_EQ(boxes()[0].text, "The last write to the phone did not finish.\nPut the old table "
+                               "back first: Networks page, Write.");
+    EXPECT_EQ(boxes()[0].flags, 0x30);
+    EXPECT_TRUE(log_lines().empty());
 }
 
 TEST_F(patch_refusal_test, EmptyNameAtTheStartAsksThePhoneNothing) {
