@@ -27,6 +27,7 @@ const char* const simulator_variables[] = {"P2KSIM_ROOT",      "P2KSIM_LOG",  "P
 std::vector<shown_box> seen_boxes;
 HWND open_box = nullptr;  // the box being closed, until it is destroyed
 int box_answer = IDYES;   // the button pressed on a box with Yes and No
+int later_answer = 0;     // and on the ones after it, when not 0
 std::vector<std::string> file_answers;
 HWND answered_dialog = nullptr;  // a file dialog is answered once, however often activated
 int file_dialog_count = 0;
@@ -92,9 +93,11 @@ void close_box(HWND box) {
         seen.flags |= 1;
     const bool yes_no = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO);
     if (yes_no)
-        seen.flags |= LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0)) == IDNO ? 0x104 : 4;
+        seen.flags |= 4;
     seen_boxes.push_back(seen);
     PostMessageA(box, WM_COMMAND, yes_no ? box_answer : IDOK, 0);
+    if (yes_no && later_answer != 0)
+        box_answer = later_answer;
 }
 
 LRESULT CALLBACK answer_dialogs(int code, WPARAM wparam, LPARAM lparam) {
@@ -222,6 +225,7 @@ void app_test::SetUp() {
     seen_boxes.clear();
     open_box = nullptr;
     box_answer = IDYES;
+    later_answer = 0;
     file_answers.clear();
     answered_dialog = nullptr;
     file_dialog_count = 0;
@@ -331,8 +335,9 @@ std::vector<shown_box>& app_test::boxes() {
     return seen_boxes;
 }
 
-void app_test::answer_boxes_with(int button) {
+void app_test::answer_boxes_with(int button, int later) {
     box_answer = button;
+    later_answer = later;
 }
 
 void app_test::answer_file_dialogs_with(std::vector<std::string> paths) {

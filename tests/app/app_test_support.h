@@ -35,7 +35,7 @@ std::vector<table_record> sample_records();
 std::vector<table_record> numbered_records(int count, const std::string& name);
 
 // A message box as the hook saw it; flags are rebuilt from its icon (0x10, 0x20, 0x30, 0x40),
-// 1 when it had a Cancel button, 4 when it had Yes and No, 0x100 when No was the default.
+// 1 when it had a Cancel button and 4 when it had Yes and No.
 struct shown_box {
     std::string caption;
     std::string text;
@@ -88,9 +88,9 @@ protected:
     static std::vector<std::pair<std::string, std::string>> backups();
 
     static std::vector<shown_box>& boxes();
-    // The button that closes a box with Yes and No (IDYES unless told otherwise); OK closes the
-    // others.
-    static void answer_boxes_with(int button);
+    // The button that closes a box with Yes and No (IDYES unless told otherwise), and the later
+    // ones when later is not 0; OK closes the others.
+    static void answer_boxes_with(int button, int later = 0);
     // The file names typed into the next open or save dialogs, one a dialog, each followed by
     // OK; a dialog shown when none is left is cancelled.
     static void answer_file_dialogs_with(std::vector<std::string> paths);

@@ -47,7 +47,7 @@ struct program_run {
 };
 
 // Starts folder\korvane-tevra.exe with working_directory as its current directory, closes
-// every box it opens, reads the main window once it is up, asks it to close (again from time
+// every box it opens (Yes where there is one), reads the main window once it is up, asks it to close (again from time
 // to time, for requests dropped while it is busy) and waits for the process to end. A process
 // still running at the deadline is terminated.
 // while_open, when given, runs once the main window is up, before the window is asked to close.
@@ -66,6 +66,12 @@ struct brief_run {
 // to end, watching for windows it shows.
 brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
                               DWORD deadline_ms);
+
+// In while_open: clicks the control with the id once it exists, then closes the boxes the program
+// shows (Yes where there is one) until its status bar shows the status; false when the window
+// went first (the process ended) or the deadline passed.
+bool click_and_wait(HWND main_window, int id, const std::string& status,
+                    std::vector<seen_box>& boxes);
 
 // For the measurements: the first top-level window of the process that is visible, has the
 // title and is not a message box; nullptr if there is none yet.
