@@ -26,8 +26,7 @@ const char* const simulator_variables[] = {"P2KSIM_ROOT",      "P2KSIM_LOG",  "P
 
 std::vector<shown_box> seen_boxes;
 HWND open_box = nullptr;  // the box being closed, until it is destroyed
-int box_answer = IDYES;   // the button pressed on a box with Yes and No
-int later_answer = 0;     // and on the ones after it, when not 0
+int box_answer = IDYES, later_answer = 0;  // the buttons pressed on boxes with Yes and No
 std::vector<std::string> file_answers;
 HWND answered_dialog = nullptr;  // a file dialog is answered once, however often activated
 int file_dialog_count = 0;
@@ -96,8 +95,7 @@ void close_box(HWND box) {
         seen.flags |= 4;
     seen_boxes.push_back(seen);
     PostMessageA(box, WM_COMMAND, yes_no ? box_answer : IDOK, 0);
-    if (yes_no && later_answer != 0)
-        box_answer = later_answer;
+    box_answer = yes_no && later_answer ? later_answer : box_answer;
 }
 
 LRESULT CALLBACK answer_dialogs(int code, WPARAM wparam, LPARAM lparam) {
@@ -224,8 +222,7 @@ void app_test::SetUp() {
 
     seen_boxes.clear();
     open_box = nullptr;
-    box_answer = IDYES;
-    later_answer = 0;
+    answer_boxes_with(IDYES);
     file_answers.clear();
     answered_dialog = nullptr;
     file_dialog_count = 0;

@@ -84,13 +84,13 @@ protected:
                            bool success, bool told) const;
 
     static std::filesystem::path backup_folder();
-    // The backups made so far (the .bin files): file name and content, sorted by name.
+    // The backups made so far: file name and content, sorted by name.
     static std::vector<std::pair<std::string, std::string>> backups();
 
     static std::vector<shown_box>& boxes();
-    // The button that closes a box with Yes and No (IDYES unless told otherwise), and the later
-    // ones when later is not 0; OK closes the others.
-    static void answer_boxes_with(int button, int later = 0);
+    // The button that closes a box with Yes and No (IDYES unless told otherwise); OK closes the
+    // others.
+    static void answer_boxes_with(int button, int later = 0);  // later (not 0): after the first
     // The file names typed into the next open or save dialogs, one a dialog, each followed by
     // OK; a dialog shown when none is left is cancelled.
     static void answer_file_dialogs_with(std::vector<std::string> paths);

@@ -332,75 +332,37 @@ TEST_F(networks_page_test, RefusalsWriteNothing) {
     EXPECT_TRUE(backups().empty());
 }
 
-// Write onto a phone whose table can't be read: two reads alike bring the question; Yes writes (keeping a damaged table's bytes), No writes nothing. A second read that
-// finds the table is taken; reads that differ are refused.
+// Write onto a damaged table (none at all: cut_off_write_test): two reads alike ask; Yes keeps its
+// bytes and writes, No writes nothing. A second read finding the table is taken; unlike, refused.
 TEST_F(networks_page_test, WriteOntoATableThatCannotBeRead) {
-    const std::string old_table = table_bytes(sample_records());
-    // The last record claims more name than the 20000 bytes read hold.
     const std::string damaged = table_bytes(numbered_records(999, std::string(15, 'n'))) +
                                 std::string("\x52\xF0\x99\x01\x32", 5) + std::string(15, 'x');
-    const std::string new_table = table_bytes(numbered_records(2, "New"));
+    std::vector<operator_record> records;
+    parse_operator_table(table_bytes(numbered_records(2, "New")), records);
     const std::string question =
-        "The phone's table can't be read: a write may have been cut off.\nIf your phone still "
-        "shows network names, answer No and connect again.\nWrite the 2 listed networks to the "
-        "phone anyway?";
-    const struct {
-        const char* what;
-        std::string table;  // "-": no file
-        const char* fail;
-        int answer;
-        bool asked, written;
-        std::string backup, message;  // backup "": none; message "": the question or none
-    } cases[] = {
-        {"no table", "-", "", IDYES, true, true, "", ""},
-        {"empty table", "", "", IDYES, true, true, "", ""},
-        {"damaged table", damaged, "", IDYES, true, true, damaged, ""},
-        {"damaged table, No", damaged, "", IDNO, true, false, "", ""},
-        {"first read fails", old_table, "File_Read:1", IDYES, false, true, old_table, ""},
-        {"reads differ", damaged, "File_Read:1", IDYES, false, false, "",
-         "Can't read ''/a/plmn_text_table.bin'' from phone.\nNothing was written."},
-        {"read-back fails", "", "File_Read:3", IDYES, true, true, "",
-         "Phone table was not written correctly!\nConnect again and press Write to try once "
-         "more, or Open... the backup to put it back."},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+        "The phone's table can't be read: a write may have been cut "
+        "off.\nIf your phone still shows network names, answer No and "
+        "connect again.\nWrite the 2 listed networks to the phone anyway?";
+    // The phone's table, a fault, the answer to the question, the status.
+    const std::tuple<std::string, const char*, int, std::string> cases[] = {
+        {damaged, "", IDYES, written_status},
+        {damaged, "", IDNO, "Nothing was written."},
+        {table_bytes(sample_records()), "File_Read:1", IDYES, written_status},
+        {damaged, "File_Read:1", IDYES, "Failed."}};
+    for (const auto& [table, fail, answer, status] : cases) {
         std::filesystem::remove_all(backup_folder());
-        std::filesystem::remove(phone_root / "a" / "plmn_text_table.bin");
-        std::filesystem::remove(call_log);
-        if (c.table != "-")
-            put_phone_table(c.table);
-        set_variable("P2KSIM_FAIL", c.fail);
-        set_variable("P2KSIM_CONNECTED", "1");
-        reset_phone();
-        std::vector<operator_record> records;
-        parse_operator_table(new_table, records);
+        set_variable("P2KSIM_FAIL", fail);
+        connected_phone_with(table);
         show_network_records(records);
-        boxes().clear();
-        answer_boxes_with(IDYES, c.answer);
+        answer_boxes_with(IDYES, answer);
         run_write();
-        ASSERT_EQ(boxes().size(), 1u + c.asked + !c.message.empty());
-        if (c.asked) {
-            EXPECT_EQ(boxes()[1].text, question);
-            EXPECT_EQ(boxes()[1].flags, 0x34);  // the default button is not seen here
-            const auto calls = log_calls();
-            EXPECT_EQ(std::vector<std::string>(calls.begin() + 6, calls.begin() + 11),
-                      std::vector<std::string>(read_calls.begin() + 1, read_calls.end()));
-        }
-        if (!c.message.empty()) {
-            EXPECT_EQ(boxes().back().text, c.message);
-        }
-        EXPECT_EQ(status_text(), c.written && c.message.empty() ? written_status
-                                 : c.written || c.message.size() ? "Failed."
-                                                                 : "Nothing was written.");
-        EXPECT_EQ(phone_table(), c.written ? new_table : c.table == "-" ? "" : c.table);
+        EXPECT_EQ(boxes().back().text == question && boxes().back().flags == 0x34, !*fail);
+        EXPECT_EQ(status_text(), status);
+        const bool written = status == written_status;
+        EXPECT_EQ(phone_table(), written ? format_operator_table(records) : table);
         const auto saved = backups();
-        ASSERT_EQ(saved.size(), c.backup.empty() ? 0u : 1u);
-        if (!c.backup.empty()) {
-            EXPECT_EQ(saved[0].second, c.backup);
-            EXPECT_EQ(saved[0].first.find("-damaged.bin") != std::string::npos,
-                      c.backup == damaged);
-        }
+        ASSERT_EQ(saved.size(), written ? 1u : 0u);
+        EXPECT_TRUE(!written || saved[0].second == table);
     }
 }
 

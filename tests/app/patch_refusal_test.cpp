@@ -102,19 +102,6 @@ TEST_F(patch_refusal_test, TableLongerThanTheReadIsRefused) {
     EXPECT_TRUE(backups().empty());
 }
 
-// A write cut off before: Patch asks the phone nothing until the old table is back.
-TEST_F(patch_refusal_test, UnfinishedWriteIsPutBackFirst) {
-    connected_phone_with("");
-    std::filesystem::create_directories(backup_folder());
-    write_file(backup_folder() / "unfinished-write.txt", "plmn_text_table-1.bin\r\n");
-    run_patch();
-    ASSERT_EQ(boxes().size(), 1u);
-    EXPECT_EQ(boxes()[0].text, "The last write to the phone did not finish.\nPut the old table "
-                               "back first: Networks page, Write.");
-    EXPECT_EQ(boxes()[0].flags, 0x30);
-    EXPECT_TRUE(log_lines().empty());
-}
-
 TEST_F(patch_refusal_test, EmptyNameAtTheStartAsksThePhoneNothing) {
     connected_phone_with(table_bytes(sample_records()));
     set_control_text(name_field, "");

@@ -200,24 +200,18 @@ bool put_file(const std::string& path, const std::string& bytes) {
     return written == bytes.size();
 }
 
-bool click_and_wait(HWND window, int id, const std::string& status,
-                    std::vector<seen_box>& boxes) {
+bool click_and_wait(HWND window, int id, const std::string& status, std::vector<seen_box>& boxes) {
     DWORD process_id = 0;
     GetWindowThreadProcessId(window, &process_id);
-    HWND bar = nullptr;
+    HWND bar = nullptr, button = nullptr;
     EnumChildWindows(window, match_status_bar, reinterpret_cast<LPARAM>(&bar));
-    bool clicked = false;
-    for (const DWORD start = GetTickCount(); GetTickCount() - start < run_deadline_ms;
-         Sleep(poll_ms)) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < run_deadline_ms; Sleep(poll_ms)) {
         if (HWND box = find_box(process_id))
             boxes.push_back(close_box(box));
-        else if (!IsWindow(window))
-            return false;
-        else if (clicked && text_of(bar) == status)
-            return true;
-        HWND button = find_control(window, id);
-        if (!clicked && button != nullptr)
-            clicked = PostMessageA(button, BM_CLICK, 0, 0) != 0;
+        else if (button == nullptr && (button = find_control(window, id)) != nullptr)
+            PostMessageA(button, BM_CLICK, 0, 0);
+        else if (!IsWindow(window) || (button != nullptr && text_of(bar) == status))
+            return IsWindow(window);
     }
     return false;
 }

@@ -47,7 +47,7 @@ struct program_run {
 };
 
 // Starts folder\korvane-tevra.exe with working_directory as its current directory, closes
-// every box it opens (Yes where there is one), reads the main window once it is up, asks it to close (again from time
+// every box it opens, reads the main window once it is up, asks it to close (again from time
 // to time, for requests dropped while it is busy) and waits for the process to end. A process
 // still running at the deadline is terminated.
 // while_open, when given, runs once the main window is up, before the window is asked to close.
@@ -67,9 +67,8 @@ struct brief_run {
 brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
                               DWORD deadline_ms);
 
-// In while_open: clicks the control with the id once it exists, then closes the boxes the program
-// shows (Yes where there is one) until its status bar shows the status; false when the window
-// went first (the process ended) or the deadline passed.
+// In while_open: clicks the control once it exists, closes boxes as run_program_in does (Yes
+// where there is one) until the status shows; false when the window went or time ran out.
 bool click_and_wait(HWND main_window, int id, const std::string& status,
                     std::vector<seen_box>& boxes);
 
