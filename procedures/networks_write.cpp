@@ -38,6 +38,7 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
         const rewrite_status read_status = status_of(read, records);
         if (read_status == rewrite_status::ok) {
             old_table = format_operator_table(records);
+            whole = true;
             return true;
         }
         if (&read == &reads[0])

@@ -339,10 +339,9 @@ TEST_F(networks_page_test, WriteOntoATableThatCannotBeRead) {
                                 std::string("\x52\xF0\x99\x01\x32", 5) + std::string(15, 'x');
     std::vector<operator_record> records;
     parse_operator_table(table_bytes(numbered_records(2, "New")), records);
-    const std::string question =
-        "The phone's table can't be read: a write may have been cut "
-        "off.\nIf your phone still shows network names, answer No and "
-        "connect again.\nWrite the 2 listed networks to the phone anyway?";
+    const std::string question = "The phone's table can't be read: a write may have been cut off."
+                                 "\nIf your phone still shows network names, answer No and connect"
+                                 " again.\nWrite the 2 listed networks to the phone anyway?";
     // The phone's table, a fault, the answer to the question, the status.
     const std::tuple<std::string, const char*, int, std::string> cases[] = {
         {damaged, "", IDYES, written_status},

@@ -69,8 +69,7 @@ brief_run run_program_briefly(const std::string& folder, const std::string& work
 
 // In while_open: clicks the control once it exists, closes boxes as run_program_in does (Yes
 // where there is one) until the status shows; false when the window went or time ran out.
-bool click_and_wait(HWND main_window, int id, const std::string& status,
-                    std::vector<seen_box>& boxes);
+bool click_and_wait(HWND window, int id, const std::string& status, std::vector<seen_box>& boxes);
 
 // For the measurements: the first top-level window of the process that is visible, has the
 // title and is not a message box; nullptr if there is none yet.
