@@ -18,9 +18,10 @@
 
 namespace {
 
-constexpr int32_t networks_page = 3;  // the tab's index
 constexpr int32_t main_window_flags = 0x00CA0001;  // caption, system menu, minimise box; centred
 constexpr int32_t text_box_flags = 0x8E4;          // read-only, multi-line, scrolling both ways
+
+constexpr int32_t networks_page = 3;  // the tab's index
 
 // A text box's whole text: the lines with CR LF between them (and after a single line). The
 // box is given it once: a box filled line by line lays out its growing text again each time.

@@ -58,7 +58,7 @@ int run_program(uint32_t random_seed) {
     }
     if (values.start_count < notice_runs)
         show_start_notice(values.start_count);
-    check_unfinished_write();
+    check_unfinished_write();  // a write the last run did not finish: the way back
 
     int32_t wait_seconds = values.wait_seconds;
     run_event_loop(wait_seconds);

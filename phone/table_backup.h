@@ -10,8 +10,7 @@
 
 // Saves the table; path receives the file's full path (on failure, the path it tried). The
 // suffix goes after the time stamp ("-damaged").
-bool save_table_backup(const std::string& table, std::string& path,
-                       const std::string& suffix = "");
+bool save_table_backup(const std::string& table, std::string& path, const std::string& suffix = "");
 
 // The file name for a stamp; attempt 1 is the plain name, later attempts get "-2", "-3"...
 std::string table_backup_name(const std::string& stamp, int attempt,

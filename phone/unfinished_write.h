@@ -14,6 +14,7 @@ struct unfinished_write {
     std::string backup_path;  // found: the full path of the backup it names
 };
 
+// Whether the file is there, and the backup it names.
 unfinished_write find_unfinished_write();
 
 // Names the backup (a full path in the backup folder) in the file unless the file is there

@@ -48,11 +48,11 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
         refuse_table(status);
         return false;
     }
-    const std::string question = join_lines(
-        {"The phone's table can't be read: a write may have been cut off.",
-         "If your phone still shows network names, answer No and connect again.",
-         "Write the " + number_to_text(static_cast<int32_t>(count)) +
-             " listed networks to the phone anyway?"});
+    const std::string question =
+        join_lines({"The phone's table can't be read: a write may have been cut off.",
+                    "If your phone still shows network names, answer No and connect again.",
+                    "Write the " + number_to_text(static_cast<int32_t>(count)) +
+                        " listed networks to the phone anyway?"});
     if (!ask_yes_no(question, message_box_warning_yes_no_default_no)) {
         show_status(nothing_written);
         return false;

@@ -25,7 +25,8 @@ void refuse_longer_table() {
 void refuse_table(rewrite_status status, const std::string& way_back) {
     std::string text;
     if (status == rewrite_status::no_table)
-        text = join_lines({"Can't read " + phone_table_name + " from phone.", "Nothing was written."});
+        text =
+            join_lines({"Can't read " + phone_table_name + " from phone.", "Nothing was written."});
     if (status == rewrite_status::damaged)
         text = join_lines(
             {phone_table_name + " doesn't look like operator table.", "Nothing was written."});
@@ -52,6 +53,7 @@ bool records_of_read(const table_read& read, std::vector<operator_record>& recor
 
 namespace {
 
+// A backup, or the file naming it, that could not be written: the phone was not touched.
 void refuse_backup(const std::string& path) {
     show_failure(join_lines({"Can't save backup of phone table to", path, "Nothing was written."}),
                  message_box_stop);

@@ -26,7 +26,8 @@ const char* const simulator_variables[] = {"P2KSIM_ROOT",      "P2KSIM_LOG",  "P
 
 std::vector<shown_box> seen_boxes;
 HWND open_box = nullptr;  // the box being closed, until it is destroyed
-int box_answer = IDYES, later_answer = 0;  // the buttons pressed on boxes with Yes and No
+int box_answer = IDYES;   // the button pressed on a box with Yes and No
+int later_answer = 0;     // and on those after the first, when not 0
 std::vector<std::string> file_answers;
 HWND answered_dialog = nullptr;  // a file dialog is answered once, however often activated
 int file_dialog_count = 0;
