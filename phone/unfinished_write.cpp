@@ -26,6 +26,7 @@ unfinished_write find_unfinished_write() {
     const whole_file_read read = read_whole_file(found.path, bytes, file_max);
     if (read == whole_file_read::missing_or_locked && !file_exists(found.path))
         return found;
+    // The first line, a file name in the backup folder: one with a folder in it names no backup.
     const std::string name = bytes.substr(0, bytes.find_first_of("\r\n"));
     found.state = read != whole_file_read::read || name.empty() ||
                           name.find_first_of("\\/:") != std::string::npos

@@ -85,6 +85,7 @@ void run_write() {
     if (!read_old_table(records.size(), old_table, whole))
         return;
     old_table_backup backup;
+    // An empty read has nothing to keep: no backup, and nothing named as the way back.
     if (!old_table.empty() && !back_up_table(old_table, whole, backup))
         return;
     show_status_now("Writing...");

@@ -71,6 +71,7 @@ bool back_up_table(const std::string& old_table, bool whole, old_table_backup& b
 
 bool write_table(const std::string& table, const old_table_backup& backup,
                  const std::function<std::string()>& way_back) {
+    // A file left by a cut-off write keeps naming its backup: the last whole table.
     const unfinished_write before = find_unfinished_write();
     if (backup.whole && !backup.path.empty() && !mark_unfinished_write(backup.path)) {
         refuse_backup(before.path);

@@ -343,7 +343,6 @@ TEST_F(networks_page_test, WriteOntoATableThatCannotBeRead) {
         "The phone's table can't be read: a write may have been cut off.\nIf your phone still "
         "shows network names, answer No and connect again.\nWrite the 2 listed networks to the "
         "phone anyway?";
-    // The phone's table, a fault, the answer to the question, the status.
     const std::tuple<std::string, const char*, int, std::string> cases[] = {
         {damaged, "", IDYES, written_status},
         {damaged, "", IDNO, "Nothing was written."},
@@ -367,7 +366,6 @@ TEST_F(networks_page_test, WriteOntoATableThatCannotBeRead) {
 
 // The cable pulled after each of the 15 calls of a Write (0: before the first): the phone keeps
 // its old table or holds the new one, or the user is told and the backup holds the old table.
-// Plugged in again, Connect and Write give the phone the new table.
 class write_cable_pulled_test : public networks_page_test,
                                 public ::testing::WithParamInterface<int> {};
 
@@ -391,7 +389,7 @@ TEST_P(write_cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const bool told = status == "Failed." || status == "Phone is not connected, can't write";
     expect_phone_safe(old_table, new_table, success, told);
     run_connect(0);
-    run_write();
+    run_write();  // the way back: the list kept the table to write
     EXPECT_EQ(phone_table(), new_table);
 }
 

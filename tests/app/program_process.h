@@ -67,8 +67,7 @@ struct brief_run {
 brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
                               DWORD deadline_ms);
 
-// In while_open: clicks the control once it exists, closes boxes as run_program_in does (Yes
-// where there is one) until the status shows; false when the window went or time ran out.
+// In while_open: clicks the control, closing boxes (Yes if any) until the status bar shows status.
 bool click_and_wait(HWND window, int id, const std::string& status, std::vector<seen_box>& boxes);
 
 // For the measurements: the first top-level window of the process that is visible, has the
