@@ -31,6 +31,8 @@ constexpr int32_t text_box_top = 10;
 constexpr int32_t text_box_room_right = 20;
 constexpr int32_t text_box_room_below = 40;
 
+constexpr int32_t networks_page = 3;  // the tab's index
+
 // A text box's whole text: the lines with CR LF between them (and after a single line). The
 // box is given it once: a box filled line by line lays out its growing text again each time.
 std::string text_box_text(const std::vector<std::string>& lines) {
@@ -95,4 +97,8 @@ void build_main_window(int32_t wait_seconds) {
 
     // The window opens on the about page in 25 of 51 cases.
     set_control_state(tab_control, random_up_to(50) < 25 ? 1 : 0);
+}
+
+void show_networks_page() {
+    set_control_state(tab_control, networks_page);
 }

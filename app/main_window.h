@@ -6,3 +6,6 @@
 
 // Builds the window and the Main page; each other page gets its controls when first shown.
 void build_main_window(int32_t wait_seconds);
+
+// Shows the Networks page (building it when it is first shown).
+void show_networks_page();

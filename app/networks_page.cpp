@@ -61,6 +61,7 @@ void build_networks_page() {
         create_button(buttons[i].number, left + i * (button_width + button_gap), 0, button_width,
                       button_height, buttons[i].text);
     lay_out_networks_page();
+    // What a Read, an Open..., a failed Patch or the question at start put in the list.
     std::vector<operator_record> current = network_records();
     show_network_records(std::move(current));
 }

@@ -3,7 +3,8 @@
 // events.
 #pragma once
 
-// Makes the page's controls (the page is the container) and shows the list's records.
+// Makes the page's controls (the page is the container) and shows the list's records: what a
+// Read, Open..., a failed Patch or the question at start put there before the page was built.
 void build_networks_page();
 
 // Places the page's controls for the tab control's present size: the list takes the room.

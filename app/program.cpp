@@ -3,6 +3,7 @@
 #include "app/event_loop.h"
 #include "app/main_window.h"
 #include "app/settings_file.h"
+#include "app/unfinished_write_check.h"
 #include "phone/phone_library.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
@@ -57,6 +58,7 @@ int run_program(uint32_t random_seed) {
     }
     if (values.start_count < notice_runs)
         show_start_notice(values.start_count);
+    check_unfinished_write();  // a write the last run did not finish: the way back
 
     int32_t wait_seconds = values.wait_seconds;
     run_event_loop(wait_seconds);

@@ -104,9 +104,10 @@ bool may_discard_renames() {
     const size_t count = renamed_network_count();
     if (count == 0)
         return true;
-    return warn_yes_no(join_lines({networks_text(count) + (count == 1 ? " was" : " were") +
+    return ask_yes_no(join_lines({networks_text(count) + (count == 1 ? " was" : " were") +
                                        " renamed but not written or saved.",
-                                   "Discard the changes?"}));
+                                   "Discard the changes?"}),
+                      message_box_warning_yes_no_default_no);
 }
 
 bool have_network_records(const std::string& refusal) {

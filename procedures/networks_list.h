@@ -29,7 +29,7 @@ bool rename_network(int row, const std::string& name);
 // several rows says "Renamed N networks." in the status bar, as does one that changed a name.
 void take_renames();
 
-// The rows marked as renamed, not written or saved.
+// The number of rows showing "*": renamed, not yet written or saved.
 size_t renamed_network_count();
 
 // Before the list's table is replaced or the window closes: a name still in the editor counts

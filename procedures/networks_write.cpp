@@ -1,10 +1,69 @@
 #include "procedures/networks_write.h"
 
 #include "procedures/networks_list.h"
-#include "procedures/networks_read.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/table_transfer.h"
 #include "runtime/number_text.h"
+
+namespace {
+
+const std::string nothing_written = "Nothing was written.";
+
+// What a read of the phone's table holds: a whole table (its records), none, or a damaged one.
+rewrite_status status_of(const table_read& read, std::vector<operator_record>& records) {
+    if (!parse_operator_table(read.image, records))
+        return rewrite_status::damaged;
+    return records.empty() ? rewrite_status::no_table : rewrite_status::ok;
+}
+
+// Reads the phone's table before a Write: old_table gets what is to be kept of it, whole says
+// whether it is a whole table. A read without a whole table is read once more, since a read
+// that failed by chance must not cost a table that is still there; only two reads alike lead
+// to the question whether to write anyway. False after telling the user.
+bool read_old_table(size_t count, std::string& old_table, bool& whole) {
+    std::vector<operator_record> records;
+    table_read reads[2];
+    rewrite_status status = rewrite_status::ok;
+    if (!phone_connected("write"))
+        return false;
+    show_status_now("Loading...");
+    for (table_read& read : reads) {
+        read = read_table_into(table_block);
+        if (!phone_connected("write"))
+            return false;
+        if (read.longer) {
+            refuse_longer_table();
+            return false;
+        }
+        const rewrite_status read_status = status_of(read, records);
+        if (read_status == rewrite_status::ok) {
+            old_table = format_operator_table(records);
+            whole = true;
+            return true;
+        }
+        if (&read == &reads[0])
+            status = read_status;
+    }
+    if (reads[0].image.empty() || reads[0].image != reads[1].image) {
+        refuse_table(status);
+        return false;
+    }
+    const std::string question =
+        join_lines({"The phone's table can't be read: a write may have been cut off.",
+                    "If your phone still shows network names, answer No and connect again.",
+                    "Write the " + number_to_text(static_cast<int32_t>(count)) +
+                        " listed networks to the phone anyway?"});
+    if (!ask_yes_no(question, message_box_warning_yes_no_default_no)) {
+        show_status(nothing_written);
+        return false;
+    }
+    whole = false;
+    const std::string& image = reads[0].image;
+    old_table = image.substr(0, image.find_last_not_of('\0') + 1);  // none: empty
+    return true;
+}
+
+}  // namespace
 
 void run_write() {
     if (!have_network_records("There is no table to write."))
@@ -15,20 +74,25 @@ void run_write() {
         show_failure(join_lines({"Table is " + number_to_text(static_cast<int32_t>(table.size())) +
                                      " bytes, the phone takes at most " +
                                      number_to_text(operator_table_read_limit) + ".",
-                                 "Nothing was written."}),
+                                 nothing_written}),
                      message_box_exclamation);
         return;
     }
     if (!ask_yes_no("Write " + networks_text(records.size()) + " to the phone?"))
         return;
-    std::vector<operator_record> old_records;
-    if (!read_phone_records("write", old_records))
+    std::string old_table;
+    bool whole = true;
+    if (!read_old_table(records.size(), old_table, whole))
         return;
-    std::string backup_path;
-    if (!back_up_table(format_operator_table(old_records), backup_path))
+    old_table_backup backup;
+    // An empty read has nothing to keep: no backup, and nothing named as the way back.
+    if (!old_table.empty() && !back_up_table(old_table, whole, backup))
         return;
     show_status_now("Writing...");
-    if (!write_table(table, backup_path))
+    if (!write_table(table, backup, [] {
+            return "Connect again and press Write to try once more, or Open... the backup to put "
+                   "it back.";
+        }))
         return;
     unmark_network_records();
     show_status("Written. Press ''restart'' on the Main page");

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "phone/operator_table.h"
+#include "phone/unfinished_write.h"
+#include "procedures/networks_list.h"
 #include "procedures/progress_run.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/table_transfer.h"
@@ -12,6 +14,8 @@
 #include "ui/control.h"
 
 namespace {
+
+const std::string way_back_line = "To put a backup back: Networks page, Open..., Write.";
 
 void show_empty_name_message() {
     show_message(join_lines({"Name can't be null", "Fill it with 1 space if you want!"}),
@@ -23,7 +27,7 @@ void report_refusal(const rewrite_result& result) {
     switch (result.status) {
         case rewrite_status::no_table:
         case rewrite_status::damaged:
-            refuse_table(result.status);
+            refuse_table(result.status, way_back_line);
             break;
         case rewrite_status::name_too_long:
             show_failure(
@@ -40,9 +44,26 @@ void report_refusal(const rewrite_result& result) {
     }
 }
 
+// After a write that did not read back right: the backup of the old table into the Networks
+// list, unless the list holds renames not yet written or saved; the message's last line.
+std::string load_old_table(const std::string& old_table) {
+    if (renamed_network_count() > 0)
+        return "Open... the backup on the Networks page, then press Write.";
+    std::vector<operator_record> records;
+    parse_operator_table(old_table, records);
+    show_network_records(std::move(records));
+    return "It is loaded on the Networks page: connect again, then press Write there.";
+}
+
 }  // namespace
 
 void run_patch() {
+    if (find_unfinished_write().state != unfinished_write_state::none) {
+        show_failure(join_lines({"The last write to the phone did not finish.",
+                                 "Put the old table back first: Networks page, Write."}),
+                     message_box_exclamation);
+        return;
+    }
     if (text_length(get_control_text(name_field)) == 0) {
         show_empty_name_message();
         return;
@@ -68,10 +89,11 @@ void run_patch() {
         report_refusal(result);
         return;
     }
-    std::string backup_path;
-    if (!back_up_table(image.substr(0, result.old_table_length), backup_path))
+    const std::string old_table = image.substr(0, result.old_table_length);
+    old_table_backup backup;
+    if (!back_up_table(old_table, true, backup))
         return;
-    if (!write_table(result.table, backup_path))
+    if (!write_table(result.table, backup, [&old_table] { return load_old_table(old_table); }))
         return;
     run_progress(200, 1);
     show_status("Looks like all is good, press ''restart''");

@@ -18,12 +18,8 @@ void show_message(const std::string& text, int flags) {
     message_box(main_window_title, text, flags);
 }
 
-bool ask_yes_no(const std::string& text) {
-    return message_box(main_window_title, text, message_box_question_yes_no) == message_box_yes;
-}
-
-bool warn_yes_no(const std::string& text) {
-    return message_box(main_window_title, text, message_box_warning_yes_no) == message_box_yes;
+bool ask_yes_no(const std::string& text, int flags) {
+    return message_box(main_window_title, text, flags) == message_box_yes;
 }
 
 void show_failure(const std::string& text, int flags) {

@@ -12,10 +12,8 @@ void show_status(const std::string& text);
 void show_status_now(const std::string& text);
 // A message box titled with the main window's title; flags: message_box_stop and friends.
 void show_message(const std::string& text, int flags);
-// A question with the buttons Yes and No (flags 0x24); true for Yes.
-bool ask_yes_no(const std::string& text);
-// A warning with Yes and No, No the default (flags 0x134); true for Yes.
-bool warn_yes_no(const std::string& text);
+// A question with the buttons Yes and No (flags 0x24 unless told otherwise); true for Yes.
+bool ask_yes_no(const std::string& text, int flags = message_box_question_yes_no);
 // A refusal or failure: the message box, then "Failed." in the status bar.
 void show_failure(const std::string& text, int flags);
 

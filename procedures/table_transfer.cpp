@@ -2,6 +2,7 @@
 
 #include "phone/phone_library.h"
 #include "phone/table_backup.h"
+#include "phone/unfinished_write.h"
 #include "procedures/status_and_messages.h"
 #include "runtime/number_text.h"
 
@@ -21,15 +22,17 @@ void refuse_longer_table() {
                  message_box_exclamation);
 }
 
-void refuse_table(rewrite_status status) {
+void refuse_table(rewrite_status status, const std::string& way_back) {
+    std::string text;
     if (status == rewrite_status::no_table)
-        show_failure(
-            join_lines({"Can't read " + phone_table_name + " from phone.", "Nothing was written."}),
-            message_box_exclamation);
+        text =
+            join_lines({"Can't read " + phone_table_name + " from phone.", "Nothing was written."});
     if (status == rewrite_status::damaged)
-        show_failure(join_lines({phone_table_name + " doesn't look like operator table.",
-                                 "Nothing was written."}),
-                     message_box_exclamation);
+        text = join_lines(
+            {phone_table_name + " doesn't look like operator table.", "Nothing was written."});
+    if (text.empty())
+        return;
+    show_failure(way_back.empty() ? text : join_lines({text, way_back}), message_box_exclamation);
 }
 
 bool records_of_read(const table_read& read, std::vector<operator_record>& records) {
@@ -48,25 +51,45 @@ bool records_of_read(const table_read& read, std::vector<operator_record>& recor
     return true;
 }
 
-bool back_up_table(const std::string& old_table, std::string& backup_path) {
-    if (save_table_backup(old_table, backup_path))
+namespace {
+
+// A backup, or the file naming it, that could not be written: the phone was not touched.
+void refuse_backup(const std::string& path) {
+    show_failure(join_lines({"Can't save backup of phone table to", path, "Nothing was written."}),
+                 message_box_stop);
+}
+
+}  // namespace
+
+bool back_up_table(const std::string& old_table, bool whole, old_table_backup& backup) {
+    backup.whole = whole;
+    if (save_table_backup(old_table, backup.path, whole ? "" : "-damaged"))
         return true;
-    show_failure(
-        join_lines({"Can't save backup of phone table to", backup_path, "Nothing was written."}),
-        message_box_stop);
+    refuse_backup(backup.path);
     return false;
 }
 
-bool write_table(const std::string& table, const std::string& backup_path) {
+bool write_table(const std::string& table, const old_table_backup& backup,
+                 const std::function<std::string()>& way_back) {
+    // A file left by a cut-off write keeps naming its backup: the last whole table.
+    const unfinished_write before = find_unfinished_write();
+    if (backup.whole && !backup.path.empty() && !mark_unfinished_write(backup.path)) {
+        refuse_backup(before.path);
+        return false;
+    }
     if (!write_table_from_block(table)) {
+        if (before.state == unfinished_write_state::none)
+            clear_unfinished_write();  // the phone's table was never touched
         show_failure(join_lines({"Out of memory.", "Nothing was written."}), message_box_stop);
         return false;
     }
     if (!table_reads_back_as(table)) {
-        show_failure(join_lines({"Phone table was not written correctly!",
-                                 "Your old table is saved in", backup_path}),
-                     message_box_stop);
+        std::string text = "Phone table was not written correctly!";
+        if (!backup.path.empty())
+            text = join_lines({text, "Your old table is saved in", backup.path});
+        show_failure(join_lines({text, way_back()}), message_box_stop);
         return false;
     }
+    clear_unfinished_write();
     return true;
 }

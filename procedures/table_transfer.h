@@ -4,6 +4,7 @@
 // callers promise) and leaves the phone as it was.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,15 +22,26 @@ bool phone_connected(const std::string& action);
 void refuse_longer_table();
 
 // The refusals of an image without records (no_table) or with a record that runs past its end
-// (damaged); nothing for other statuses.
-void refuse_table(rewrite_status status);
+// (damaged), with way_back as their last line when given; nothing for other statuses.
+void refuse_table(rewrite_status status, const std::string& way_back = "");
 
 // The records of a whole read; false after telling the user why there are none.
 bool records_of_read(const table_read& read, std::vector<operator_record>& records);
 
-// Saves the old table as a backup; false after telling the user that nothing was written.
-bool back_up_table(const std::string& old_table, std::string& backup_path);
+// The backup of the phone's table made before a write.
+struct old_table_backup {
+    std::string path;   // its full path; empty when the phone had nothing to keep
+    bool whole = true;  // false: the bytes of a damaged table (...-damaged.bin)
+};
+
+// Saves the old table (whole, or the bytes of a damaged one) as a backup; false after telling
+// the user that nothing was written.
+bool back_up_table(const std::string& old_table, bool whole, old_table_backup& backup);
 
 // Writes the table to the phone through memory block 1 and reads it back through block 2;
-// false after telling the user (naming the backup when the phone's table may be lost).
-bool write_table(const std::string& table, const std::string& backup_path);
+// false after telling the user (naming the backup when there is one, and ending with the line
+// way_back gives when the table did not read back right). A whole backup is named in
+// backup\unfinished-write.txt before the phone's table is deleted, unless a write before this
+// one left that file; the file goes once the table reads back right.
+bool write_table(const std::string& table, const old_table_backup& backup,
+                 const std::function<std::string()>& way_back);

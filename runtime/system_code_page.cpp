@@ -1,25 +1,29 @@
 // The conversions go through UTF-16, the platform's own: MultiByteToWideChar and
-// WideCharToMultiByte with the ANSI code page on one side and UTF-8 on the other.
+// WideCharToMultiByte with the ANSI code page on one side and UTF-8 on the other. The UTF-16
+// text is held in a vector: std::wstring would bring the library's whole wide string class
+// into the program, about 18 KB.
 #include "runtime/system_code_page.h"
 
 #include <windows.h>
 
+#include <vector>
+
 namespace {
 
-std::wstring wide_of(UINT code_page, DWORD flags, const std::string& bytes) {
+std::vector<wchar_t> wide_of(UINT code_page, DWORD flags, const std::string& bytes) {
     if (bytes.empty())
-        return std::wstring();
+        return {};
     const int length = static_cast<int>(bytes.size());
     const int count = MultiByteToWideChar(code_page, flags, bytes.data(), length, nullptr, 0);
     if (count <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(count), L'\0');
-    MultiByteToWideChar(code_page, flags, bytes.data(), length, &wide[0], count);
+        return {};
+    std::vector<wchar_t> wide(static_cast<size_t>(count));
+    MultiByteToWideChar(code_page, flags, bytes.data(), length, wide.data(), count);
     return wide;
 }
 
 // The wide text in the code page; false when a character had to be replaced by another.
-bool bytes_of(UINT code_page, const std::wstring& wide, std::string& bytes) {
+bool bytes_of(UINT code_page, const std::vector<wchar_t>& wide, std::string& bytes) {
     bytes.clear();
     if (wide.empty())
         return true;
@@ -47,7 +51,7 @@ std::string utf8_of_system_code_page(const std::string& bytes) {
 }
 
 bool system_code_page_of_utf8(const std::string& text, std::string& bytes) {
-    const std::wstring wide = wide_of(CP_UTF8, MB_ERR_INVALID_CHARS, text);
+    const std::vector<wchar_t> wide = wide_of(CP_UTF8, MB_ERR_INVALID_CHARS, text);
     if (wide.empty() && !text.empty())
         return false;
     return bytes_of(CP_ACP, wide, bytes);

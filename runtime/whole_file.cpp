@@ -54,6 +54,14 @@ bool replace_file(const std::string& path, const std::string& bytes) {
     return false;
 }
 
+bool file_exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool remove_file(const std::string& path) {
+    return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 std::string file_name_of(const std::string& path) {
     const std::string::size_type last = path.find_last_of("\\/");
     return last == std::string::npos ? path : path.substr(last + 1);

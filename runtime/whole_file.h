@@ -15,5 +15,10 @@ whole_file_read read_whole_file(const std::string& path, std::string& bytes, int
 // file is then as it was.
 bool replace_file(const std::string& path, const std::string& bytes);
 
+// True when something is at the path (a file that cannot be read included).
+bool file_exists(const std::string& path);
+// Removes the file; true when it is gone.
+bool remove_file(const std::string& path);
+
 // The file's name without its folder.
 std::string file_name_of(const std::string& path);

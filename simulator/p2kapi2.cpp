@@ -5,7 +5,9 @@
 // while it is not. Every entry call is counted and logged (call_log.h); the settings
 // (simulator_settings.h) can make calls fail: an entry's n-th call, or every call once the
 // cable is pulled. A failing call has no effect and gives -1, but P2K_GetStatus gives 0 once the
-// cable is out. The settings are read when the library is loaded and again by P2KSIM_Reset.
+// cable is out; P2K_Init puts a pulled cable back in. The settings can also end the whole process
+// right after a call, as a crash or a killed program would. The settings are read when the
+// library is loaded and again by P2KSIM_Reset.
 #include <windows.h>
 
 #include <cstdint>
@@ -31,6 +33,8 @@ __declspec(dllexport) int32_t __stdcall P2KSIM_Reset();
 }
 
 namespace {
+
+constexpr UINT simulated_exit_code = 3;
 
 HMODULE simulator_module = nullptr;
 simulator_settings settings;
@@ -73,8 +77,11 @@ bool phone_answers(const char* entry) {
     return !call_fails(entry) && connected;
 }
 
+// Logs the call; ends the process here when this is the call to end it after.
 int32_t logged(const std::string& call, int32_t result) {
     log_call(call, result);
+    if (settings.exit_after >= 0 && calls_made == settings.exit_after)
+        ExitProcess(simulated_exit_code);
     return result;
 }
 
@@ -93,6 +100,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 }
 
 int32_t __stdcall P2K_Init(int32_t mode) {
+    if (cable_pulled())
+        settings.pull_after = -1;  // plugged in again
     int32_t result = -1;
     if (!call_fails("P2K_Init")) {
         connected = true;

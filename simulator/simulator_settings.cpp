@@ -102,11 +102,15 @@ simulator_settings read_simulator_settings(HMODULE dll) {
     }
     read_number("P2KSIM_PULL_AFTER", settings.pull_after);
     read_number("P2KSIM_SHORT_READ", settings.short_read);
+    read_number("P2KSIM_EXIT_AFTER", settings.exit_after);
     if (settings.pull_after < 0) {
         settings.pull_after = -1;
     }
     if (settings.short_read < 0) {
         settings.short_read = -1;
+    }
+    if (settings.exit_after < 1) {
+        settings.exit_after = -1;
     }
     return settings;
 }

@@ -5,6 +5,7 @@
 // - P2KSIM_STATUS: n, what P2K_GetStatus reports while connected (default 1);
 // - P2KSIM_FAIL: Entry:n[,Entry:n...], that entry's n-th call fails;
 // - P2KSIM_PULL_AFTER: n, the cable is pulled after the n-th call of any entry;
+// - P2KSIM_EXIT_AFTER: n, the process ends (exit code 3) right after the n-th call;
 // - P2KSIM_SHORT_READ: n, File_Read gives at most n bytes.
 // Values that are not whole numbers count as not set.
 #pragma once
@@ -28,6 +29,7 @@ struct simulator_settings {
     std::vector<entry_fault> faults;
     int32_t pull_after = -1;  // -1: the cable stays in
     int32_t short_read = -1;  // -1: no limit
+    int32_t exit_after = -1;  // -1: the process goes on
 };
 
 // Reads the settings from the process's environment as it is now; defaults are beside `dll`.

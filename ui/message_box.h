@@ -7,10 +7,11 @@
 constexpr int message_box_stop = 0x10;
 constexpr int message_box_exclamation = 0x30;
 constexpr int message_box_information = 0x40;
-// ... and a question with the buttons Yes and No.
+// ... and questions with the buttons Yes and No: the question mark, the warning sign, and the
+// warning sign with No as the default button.
 constexpr int message_box_question_yes_no = 0x24;
-// ... and a warning with Yes and No, No the default button (0x30 + 0x04 + 0x100).
-constexpr int message_box_warning_yes_no = 0x134;
+constexpr int message_box_warning_yes_no = 0x34;
+constexpr int message_box_warning_yes_no_default_no = 0x134;
 
 // Codes of the buttons that close a box.
 constexpr int message_box_ok = 1;

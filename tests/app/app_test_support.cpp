@@ -27,6 +27,7 @@ const char* const simulator_variables[] = {"P2KSIM_ROOT",      "P2KSIM_LOG",  "P
 std::vector<shown_box> seen_boxes;
 HWND open_box = nullptr;  // the box being closed, until it is destroyed
 int box_answer = IDYES;   // the button pressed on a box with Yes and No
+int later_answer = 0;     // and on those after the first, when not 0
 std::vector<std::string> file_answers;
 HWND answered_dialog = nullptr;  // a file dialog is answered once, however often activated
 int file_dialog_count = 0;
@@ -88,6 +89,7 @@ void CALLBACK answer_yes_no(HWND, UINT, UINT_PTR timer, DWORD) {
     if ((GetWindowLongA(GetDlgItem(open_box, IDNO), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON)
         seen_boxes.back().flags |= 0x100;
     PostMessageA(open_box, WM_COMMAND, box_answer, 0);
+    box_answer = later_answer ? later_answer : box_answer;
 }
 
 void close_box(HWND box) {
@@ -235,7 +237,7 @@ void app_test::SetUp() {
 
     seen_boxes.clear();
     open_box = nullptr;
-    box_answer = IDYES;
+    answer_boxes_with(IDYES);
     file_answers.clear();
     answered_dialog = nullptr;
     file_dialog_count = 0;
@@ -335,7 +337,8 @@ std::vector<std::pair<std::string, std::string>> app_test::backups() {
     if (!std::filesystem::is_directory(backup_folder(), error))
         return found;
     for (const auto& entry : std::filesystem::directory_iterator(backup_folder(), error))
-        found.emplace_back(entry.path().filename().string(), read_file(entry.path()));
+        if (entry.path().extension() == ".bin")
+            found.emplace_back(entry.path().filename().string(), read_file(entry.path()));
     std::sort(found.begin(), found.end());
     return found;
 }
@@ -344,8 +347,9 @@ std::vector<shown_box>& app_test::boxes() {
     return seen_boxes;
 }
 
-void app_test::answer_boxes_with(int button) {
+void app_test::answer_boxes_with(int button, int later) {
     box_answer = button;
+    later_answer = later;
 }
 
 void app_test::answer_file_dialogs_with(std::vector<std::string> paths) {

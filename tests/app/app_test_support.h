@@ -90,7 +90,7 @@ protected:
     static std::vector<shown_box>& boxes();
     // The button that closes a box with Yes and No (IDYES unless told otherwise); OK closes the
     // others.
-    static void answer_boxes_with(int button);
+    static void answer_boxes_with(int button, int later = 0);  // later (not 0): after the first
     // The file names typed into the next open or save dialogs, one a dialog, each followed by
     // OK; a dialog shown when none is left is cancelled.
     static void answer_file_dialogs_with(std::vector<std::string> paths);

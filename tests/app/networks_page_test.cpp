@@ -9,6 +9,7 @@
 #include "app/main_window.h"
 #include "ui/list_view.h"
 #include "phone/operator_table.h"
+#include "procedures/connect.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
 #include "procedures/networks_write.h"
@@ -518,6 +519,38 @@ TEST_F(networks_page_test, RenamesAreNotLostWithoutAsking) {
     }
 }
 
+// Write onto a damaged table (none at all: cut_off_write_test): two reads alike ask; Yes keeps its
+// bytes and writes, No writes nothing. A second read finding the table is taken; unlike, refused.
+TEST_F(networks_page_test, WriteOntoATableThatCannotBeRead) {
+    const std::string damaged = table_bytes(numbered_records(999, std::string(15, 'n'))) +
+                                std::string("\x52\xF0\x99\x01\x32", 5) + std::string(15, 'x');
+    std::vector<operator_record> records;
+    parse_operator_table(table_bytes(numbered_records(2, "New")), records);
+    const std::string question =
+        "The phone's table can't be read: a write may have been cut off.\nIf your phone still "
+        "shows network names, answer No and connect again.\nWrite the 2 listed networks to the "
+        "phone anyway?";
+    const std::tuple<std::string, const char*, int, std::string> cases[] = {
+        {damaged, "", IDYES, written_status},
+        {damaged, "", IDNO, "Nothing was written."},
+        {table_bytes(sample_records()), "File_Read:1", IDYES, written_status},
+        {damaged, "File_Read:1", IDYES, "Failed."}};
+    for (const auto& [table, fail, answer, status] : cases) {
+        std::filesystem::remove_all(backup_folder());
+        set_variable("P2KSIM_FAIL", fail);
+        connected_phone_with(table);
+        show_network_records(records);
+        answer_boxes_with(IDYES, answer);
+        run_write();
+        EXPECT_EQ(boxes().back().text == question && boxes().back().flags == 0x134, !*fail);
+        EXPECT_EQ(status_text(), status);
+        EXPECT_EQ(phone_table(), status == written_status ? format_operator_table(records) : table);
+        const auto saved = backups();
+        ASSERT_EQ(saved.size(), status == written_status ? 1u : 0u);
+        EXPECT_TRUE(saved.empty() || saved[0].second == table);
+    }
+}
+
 // The cable pulled after each of the 15 calls of a Write (0: before the first): the phone keeps
 // its old table or holds the new one, or the user is told and the backup holds the old table.
 class write_cable_pulled_test : public networks_page_test,
@@ -542,6 +575,9 @@ TEST_P(write_cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const bool success = status == written_status;
     const bool told = status == "Failed." || status == "Phone is not connected, can't write";
     expect_phone_safe(old_table, new_table, success, told);
+    run_connect(0);
+    run_write();  // the way back: the list kept the table to write
+    EXPECT_EQ(phone_table(), new_table);
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterEachCall, write_cable_pulled_test, ::testing::Range(0, 15));

@@ -4,6 +4,8 @@
 // old table byte for byte; the success status shows only over exactly the new table.
 #include "tests/app/app_test_support.h"
 
+#include "procedures/connect.h"
+#include "procedures/networks_write.h"
 #include "procedures/patch.h"
 
 namespace {
@@ -38,7 +40,9 @@ protected:
             EXPECT_EQ(box.flags, 0x10);
             ASSERT_EQ(saved.size(), 1u);
             EXPECT_EQ(box.text, written_wrong + "\nYour old table is saved in\n" +
-                                    (backup_folder() / saved[0].first).string());
+                                    (backup_folder() / saved[0].first).string() +
+                                    "\nIt is loaded on the Networks page: connect again, then "
+                                    "press Write there.");
         }
     }
 };
@@ -51,6 +55,10 @@ TEST_P(cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const std::string old_table = table_bytes(sample_records());
     patch_with("P2KSIM_PULL_AFTER", std::to_string(GetParam()), old_table, "Super-Line");
     expect_promises_kept(old_table, table_bytes(renamed(sample_records(), "Super-Line")));
+    const bool patched = status_text() == success_status;
+    run_connect(0);
+    run_write();  // the way back after a failed Patch
+    EXPECT_NE(phone_table() == old_table, patched);
 }
 
 INSTANTIATE_TEST_SUITE_P(AfterEachCall, cable_pulled_test, ::testing::Range(0, 15));

@@ -12,10 +12,11 @@ namespace {
 
 using patch_refusal_test = app_test;
 
+const std::string way_back = "\nTo put a backup back: Networks page, Open..., Write.";
 const std::string cannot_read =
-    "Can't read ''/a/plmn_text_table.bin'' from phone.\nNothing was written.";
+    "Can't read ''/a/plmn_text_table.bin'' from phone.\nNothing was written." + way_back;
 const std::string not_a_table =
-    "''/a/plmn_text_table.bin'' doesn't look like operator table.\nNothing was written.";
+    "''/a/plmn_text_table.bin'' doesn't look like operator table.\nNothing was written." + way_back;
 const std::string empty_name = "Name can't be null\nFill it with 1 space if you want!";
 
 std::vector<std::string> calls_up_to_second_check() {

@@ -100,7 +100,7 @@ seen_box close_box(HWND box) {
     HWND text = GetDlgItem(box, box_text_id);
     seen.text = text != nullptr ? text_of(text) : "<no text item>";
     seen.icon_flags = recognise_box_icon(box);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostMessageA(box, WM_COMMAND, GetDlgItem(box, IDYES) ? IDYES : IDOK, 0);
     const DWORD start = GetTickCount();
     while (IsWindow(box) && IsWindowVisible(box) && GetTickCount() - start < idle_timeout_ms)
         Sleep(poll_ms);
@@ -198,6 +198,22 @@ bool put_file(const std::string& path, const std::string& bytes) {
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     return written == bytes.size();
+}
+
+bool click_and_wait(HWND window, int id, const std::string& status, std::vector<seen_box>& boxes) {
+    DWORD process_id = 0;
+    GetWindowThreadProcessId(window, &process_id);
+    HWND bar = nullptr, button = nullptr;
+    EnumChildWindows(window, match_status_bar, reinterpret_cast<LPARAM>(&bar));
+    for (DWORD start = GetTickCount(); GetTickCount() - start < run_deadline_ms; Sleep(poll_ms)) {
+        if (HWND box = find_box(process_id))
+            boxes.push_back(close_box(box));
+        else if (button == nullptr && (button = find_control(window, id)) != nullptr)
+            PostMessageA(button, BM_CLICK, 0, 0);
+        else if (!IsWindow(window) || (button != nullptr && text_of(bar) == status))
+            return IsWindow(window);
+    }
+    return false;
 }
 
 HWND find_main_window(DWORD process_id, const char* title) {

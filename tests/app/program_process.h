@@ -67,6 +67,9 @@ struct brief_run {
 brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
                               DWORD deadline_ms);
 
+// In while_open: clicks the control, closing boxes (Yes if any) until the status bar shows status.
+bool click_and_wait(HWND window, int id, const std::string& status, std::vector<seen_box>& boxes);
+
 // For the measurements: the first top-level window of the process that is visible, has the
 // title and is not a message box; nullptr if there is none yet.
 HWND find_main_window(DWORD process_id, const char* title);

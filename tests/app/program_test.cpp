@@ -3,6 +3,7 @@
 // page, the settings file "Sett.ings" it keeps beside itself, and how it ends.
 #include <gtest/gtest.h>
 
+#include "procedures/window_numbers.h"
 #include "tests/app/program_process.h"
 
 namespace {
@@ -193,5 +194,52 @@ TEST_F(program_test, LibraryOnlyInWorkingDirectoryIsNotLoaded) {
               "Can't load Platform 2000 API dll. Program will be terminated!");
     EXPECT_EQ(result.boxes[0].icon_flags, exclamation);
 }
+
+// Patch or Write ended as by a crash after each of its 15 calls; from the 7th (the delete) on, a
+// new start offers old_table, Patch refuses, and Write puts old_table back.
+class cut_off_write_test : public program_test,
+                           public ::testing::WithParamInterface<std::tuple<bool, int>> {};
+
+TEST_P(cut_off_write_test, NextStartPutsTheOldTableBack) {
+    const auto [write, call] = GetParam();
+    const std::string old_table("\x52\xF0\x10\x00\x03MTS\x52\xF0\x20\x00\x00", 13);
+    const std::string phone_table = folder + "phone\\a\\plmn_text_table.bin";
+    CreateDirectoryA((folder + "phone").c_str(), nullptr);
+    CreateDirectoryA((folder + "phone\\a").c_str(), nullptr);
+    ASSERT_TRUE(put_file(phone_table, old_table));
+    ASSERT_TRUE(put_file(settings, "0\r\n20\r\n"));  // no start notice
+    SetEnvironmentVariableA("P2KSIM_CONNECTED", "1");
+    SetEnvironmentVariableA("P2KSIM_EXIT_AFTER", std::to_string(write ? 6 + call : call).c_str());
+    std::vector<seen_box> before, boxes;  // of the cut run, of the next
+    run_program_in(folder, elsewhere, [&](HWND window) {
+        HWND tabs = FindWindowExA(window, nullptr, "SysTabControl32", nullptr);
+        for (int i = 0; write && i < 3; ++i)  // to the Networks page
+            PostMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+        if (write)  // Write writes back the table it read
+            click_and_wait(window, read_button, "Read 2 networks from phone.", before);
+        click_and_wait(window, write ? write_button : patch_button, "(ended)", before);
+    });
+    SetEnvironmentVariableA("P2KSIM_EXIT_AFTER", nullptr);
+    SetEnvironmentVariableA("P2KSIM_CONNECTED", nullptr);
+    const program_run again = run_program_in(folder, elsewhere, [&](HWND window) {
+        click_and_wait(window, connect_button, "Connected in P2K Mode.", boxes);
+        if (call >= 7 && click_and_wait(window, patch_button, "Failed.", boxes))
+            click_and_wait(window, write_button, "Written. Press ''restart'' on the Main page",
+                           boxes);
+    });
+    boxes.insert(boxes.begin(), again.boxes.begin(), again.boxes.end());
+    EXPECT_EQ(file_bytes(phone_table), old_table);
+    EXPECT_FALSE(file_exists(folder + "backup\\unfinished-write.txt"));
+    ASSERT_EQ(boxes.size(), call < 7 ? 0u : 3u + (call < 10));  // + "can't be read" before 10
+    const std::string cut = "The last write to the phone did not finish.\n";
+    const std::string offer = cut + "The table the phone had before it is saved in\n" + folder;
+    EXPECT_TRUE(call < 7 || (boxes[0].text.rfind(offer + "backup\\plmn_text_table-", 0) == 0 &&
+                             boxes[0].icon_flags == exclamation));
+    const std::string refusal = cut + "Put the old table back first: Networks page, Write.";
+    EXPECT_TRUE(call < 7 || boxes[1].text == refusal);
+}
+
+INSTANTIATE_TEST_SUITE_P(AfterEachCall, cut_off_write_test,
+                         ::testing::Combine(::testing::Bool(), ::testing::Range(1, 16)));
 
 }  // namespace

@@ -199,8 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The cable comes out after the third call: that one still works, nothing after it.
         connection_case{"pulled_after_3", "P2KSIM_PULL_AFTER", "3", {0, 0, 1, -1, -1, -1, -1, 0}},
         connection_case{"pulled_after_5", "P2KSIM_PULL_AFTER", "5", {0, 0, 1, 0, 10, -1, -1, 0}},
-        connection_case{
-            "pulled_from_start", "P2KSIM_PULL_AFTER", "0", {0, -1, 0, -1, -1, -1, -1, 0}},
+        connection_case{"pulled_then_init", "P2KSIM_PULL_AFTER", "0", {0, 0, 1, 0, 10, 0, 0, 0}},
         connection_case{
             "first_read_fails", "P2KSIM_FAIL", "File_Read:1", {0, 0, 1, 0, -1, 0, 0, 0}},
         connection_case{

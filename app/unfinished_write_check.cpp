@@ -1,0 +1,42 @@
+#include "app/unfinished_write_check.h"
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "phone/table_backup.h"
+#include "phone/unfinished_write.h"
+#include "procedures/networks_list.h"
+#include "procedures/status_and_messages.h"
+#include "runtime/whole_file.h"
+
+void check_unfinished_write() {
+    const unfinished_write found = find_unfinished_write();
+    if (found.state == unfinished_write_state::none)
+        return;
+    std::vector<operator_record> records;
+    if (found.state == unfinished_write_state::unreadable ||
+        !read_table_backup(found.backup_path, records)) {
+        // Nothing to offer: the file goes, so that the message does not come at every start.
+        const bool named = found.state == unfinished_write_state::found;
+        show_message(join_lines({"The last write to the phone did not finish, but its backup is "
+                                 "missing:",
+                                 named ? found.backup_path : found.path}),
+                     message_box_exclamation);
+        clear_unfinished_write();
+        return;
+    }
+    if (!ask_yes_no(join_lines({"The last write to the phone did not finish.",
+                                "The table the phone had before it is saved in", found.backup_path,
+                                "Load it on the Networks page to write it back?"}),
+                    message_box_warning_yes_no)) {
+        clear_unfinished_write();  // the user knows where the old table is
+        show_status("The table before the last write is in backup\\" +
+                    file_name_of(found.backup_path));
+        return;
+    }
+    // The file stays until a write has been checked: a cut-off retry is found again.
+    show_network_records(std::move(records));  // kept until the page is built
+    show_networks_page();
+    show_status("Connect, then press Write to put the table back.");
+}
