@@ -13,5 +13,5 @@ std::string folded_text(const std::string& text);
 std::vector<int> rows_holding(const std::vector<std::string>& texts, const std::string& find);
 
 // The rows sorted by their keys (keys[row]): up for a direction above 0, else down; rows with
-// equal keys keep their order.
+// equal keys in table order.
 void sort_rows(std::vector<int>& rows, const std::vector<std::string>& keys, int direction);
