@@ -26,8 +26,12 @@ HWND handle_of(int number) {
     return control_entry_of(number).handle;
 }
 
+// A new count costs the platform more than the paint (it sets its scroll bars up again): the
+// same count, as after a sort, only repaints.
 void show_row_count(HWND list, size_t count) {
-    SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    if (SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) != static_cast<LRESULT>(count)) {
+        SendMessageA(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), LVSICF_NOSCROLL);
+    }
     InvalidateRect(list, nullptr, FALSE);
 }
 
