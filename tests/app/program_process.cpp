@@ -93,14 +93,20 @@ HWND find_control(HWND window, int id) {
     return search.found;
 }
 
-// Keeps what the box says, presses OK and waits until it is gone.
+}  // namespace
+
+int yes_no_answer = IDYES;
+
+namespace {
+
+// Keeps what the box says, presses OK (or the Yes/No answer) and waits until it is gone.
 seen_box close_box(HWND box) {
     seen_box seen;
     seen.caption = text_of(box);
     HWND text = GetDlgItem(box, box_text_id);
     seen.text = text != nullptr ? text_of(text) : "<no text item>";
     seen.icon_flags = recognise_box_icon(box);
-    PostMessageA(box, WM_COMMAND, GetDlgItem(box, IDYES) ? IDYES : IDOK, 0);
+    PostMessageA(box, WM_COMMAND, GetDlgItem(box, IDYES) ? yes_no_answer : IDOK, 0);
     const DWORD start = GetTickCount();
     while (IsWindow(box) && IsWindowVisible(box) && GetTickCount() - start < idle_timeout_ms)
         Sleep(poll_ms);
@@ -208,9 +214,9 @@ bool click_and_wait(HWND window, int id, const std::string& status, std::vector<
     for (DWORD start = GetTickCount(); GetTickCount() - start < run_deadline_ms; Sleep(poll_ms)) {
         if (HWND box = find_box(process_id))
             boxes.push_back(close_box(box));
-        else if (button == nullptr && (button = find_control(window, id)) != nullptr)
+        else if (id >= 0 && button == nullptr && (button = find_control(window, id)) != nullptr)
             PostMessageA(button, BM_CLICK, 0, 0);
-        else if (!IsWindow(window) || (button != nullptr && text_of(bar) == status))
+        else if (!IsWindow(window) || ((button != nullptr || id < 0) && text_of(bar) == status))
             return IsWindow(window);
     }
     return false;

@@ -67,7 +67,11 @@ struct brief_run {
 brief_run run_program_briefly(const std::string& folder, const std::string& working_directory,
                               DWORD deadline_ms);
 
-// In while_open: clicks the control, closing boxes (Yes if any) until the status bar shows status.
+// The button that closes a box with Yes and No (IDYES unless a test says otherwise).
+extern int yes_no_answer;
+
+// In while_open: clicks the control (none for a negative id), closing boxes until the status bar
+// shows status.
 bool click_and_wait(HWND window, int id, const std::string& status, std::vector<seen_box>& boxes);
 
 // For the measurements: the first top-level window of the process that is visible, has the

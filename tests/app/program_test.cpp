@@ -242,4 +242,43 @@ TEST_P(cut_off_write_test, NextStartPutsTheOldTableBack) {
 INSTANTIATE_TEST_SUITE_P(AfterEachCall, cut_off_write_test,
                          ::testing::Combine(::testing::Bool(), ::testing::Range(1, 16)));
 
+// The note of a cut-off write found at start, answered No or naming a backup that is gone: the
+// user is told where the old table is (or that it is missing), and the note goes.
+TEST_F(program_test, CutOffWriteNoteAnsweredNoOrItsBackupMissing) {
+    const std::string name = "plmn_text_table-20261208-101500.bin";
+    const std::string cut = "The last write to the phone did not finish";
+    const struct {
+        bool backup_kept;
+        std::string box;
+        std::string status;
+    } cases[] = {
+        {true, cut + ".\nThe table the phone had before it is saved in\n" + folder + "backup\\" +
+                   name + "\nLoad it on the Networks page to write it back?",
+         "The table before the last write is in backup\\" + name},
+        {false, cut + ", but its backup is missing:\n" + folder + "backup\\" + name,
+         "Press ''connect''"},
+    };
+    ASSERT_TRUE(put_file(settings, "0\r\n20\r\n"));  // no start notice
+    CreateDirectoryA((folder + "backup").c_str(), nullptr);
+    yes_no_answer = IDNO;
+    for (const auto& each : cases) {
+        ASSERT_TRUE(put_file(folder + "backup\\unfinished-write.txt", name + "\r\n"));
+        DeleteFileA((folder + "backup\\" + name).c_str());
+        const std::string table("\x52\xF0\x10\x00\x01X", 6);
+        if (each.backup_kept) {
+            ASSERT_TRUE(put_file(folder + "backup\\" + name, table));
+        }
+        std::vector<seen_box> boxes;
+        const program_run ran = run_program_in(folder, elsewhere, [&](HWND window) {
+            EXPECT_TRUE(click_and_wait(window, -1, each.status, boxes)) << each.status;
+        });
+        boxes.insert(boxes.begin(), ran.boxes.begin(), ran.boxes.end());
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, each.box);
+        EXPECT_EQ(boxes[0].icon_flags, exclamation);
+        EXPECT_FALSE(file_exists(folder + "backup\\unfinished-write.txt"));
+    }
+    yes_no_answer = IDYES;
+}
+
 }  // namespace
