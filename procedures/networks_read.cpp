@@ -1,24 +1,19 @@
 #include "procedures/networks_read.h"
 
+#include <vector>
+
 #include "procedures/networks_list.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/table_transfer.h"
 
-bool read_phone_records(const std::string& action, std::vector<operator_record>& records) {
-    if (!phone_connected(action))
-        return false;
+// The read as Patch reads it, with its connection checks before and after and its refusals.
+void run_read() {
+    if (!may_discard_renames() || !phone_connected("read"))
+        return;
     show_status_now("Loading...");
     const table_read read = read_table_into(table_block);
-    if (!phone_connected(action))
-        return false;
-    return records_of_read(read, records);
-}
-
-void run_read() {
-    if (!may_discard_renames())
-        return;
     std::vector<operator_record> records;
-    if (!read_phone_records("read", records))
+    if (!phone_connected("read") || !records_of_read(read, records))
         return;
     const size_t count = records.size();
     show_network_records(std::move(records));

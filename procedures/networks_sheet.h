@@ -5,7 +5,8 @@
 
 #include <string>
 
-// Saves the list's records, in table order, to the file; false after telling the user.
+// Saves the list's records, in table order, to the file, whole or not at all; false when it
+// could not.
 bool save_network_sheet(const std::string& path);
 
 // Renames the list's records after the file, or refuses it with the list left as it was.

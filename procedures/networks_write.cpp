@@ -69,15 +69,12 @@ void run_write() {
     if (!have_network_records("There is no table to write."))
         return;
     const std::vector<operator_record>& records = network_records();
-    const std::string table = format_operator_table(records);
-    if (table.size() > static_cast<size_t>(operator_table_read_limit)) {
-        show_failure(join_lines({"Table is " + number_to_text(static_cast<int32_t>(table.size())) +
-                                     " bytes, the phone takes at most " +
-                                     number_to_text(operator_table_read_limit) + ".",
-                                 nothing_written}),
-                     message_box_exclamation);
+    const std::string too_big = table_size_refusal(records);
+    if (!too_big.empty()) {
+        show_failure(join_lines({too_big, nothing_written}), message_box_exclamation);
         return;
     }
+    const std::string table = format_operator_table(records);
     if (!ask_yes_no("Write " + networks_text(records.size()) + " to the phone?"))
         return;
     std::string old_table;
