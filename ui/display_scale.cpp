@@ -1,0 +1,37 @@
+#include "ui/display_scale.h"
+
+#include <windows.h>
+
+namespace {
+
+using dpi_for_window = UINT(WINAPI*)(HWND);
+
+FARPROC user32_entry(const char* name) {
+    HMODULE user32 = GetModuleHandleA("user32.dll");
+    return user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
+}
+
+}  // namespace
+
+int scaled_length(int length, int dpi) {
+    return dpi == base_dpi ? length : MulDiv(length, dpi, base_dpi);
+}
+
+int unscaled_length(int length, int dpi) {
+    return dpi == base_dpi || dpi <= 0 ? length : MulDiv(length, base_dpi, dpi);
+}
+
+int system_dpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : base_dpi;
+    if (screen != nullptr)
+        ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : base_dpi;
+}
+
+int window_dpi(window_handle window) {
+    static const auto for_window =
+        reinterpret_cast<dpi_for_window>(user32_entry("GetDpiForWindow"));
+    const int dpi = for_window != nullptr && window != nullptr ? static_cast<int>(for_window(window)) : 0;
+    return dpi > 0 ? dpi : system_dpi();
+}
