@@ -6,9 +6,13 @@ namespace {
 
 using dpi_for_window = UINT(WINAPI*)(HWND);
 
-FARPROC user32_entry(const char* name) {
+// An entry of user32 by name, as the type given (through void (*)(), which every function
+// pointer converts from without a warning); null where this Windows lacks it.
+template <typename Entry>
+Entry user32_entry(const char* name) {
     HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
+    FARPROC address = user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
+    return reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(address));
 }
 
 }  // namespace
@@ -30,8 +34,8 @@ int system_dpi() {
 }
 
 int window_dpi(window_handle window) {
-    static const auto for_window =
-        reinterpret_cast<dpi_for_window>(user32_entry("GetDpiForWindow"));
-    const int dpi = for_window != nullptr && window != nullptr ? static_cast<int>(for_window(window)) : 0;
+    static const auto for_window = user32_entry<dpi_for_window>("GetDpiForWindow");
+    const int dpi =
+        for_window != nullptr && window != nullptr ? static_cast<int>(for_window(window)) : 0;
     return dpi > 0 ? dpi : system_dpi();
 }
