@@ -3,7 +3,6 @@
 #include "procedures/networks_files.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
-#include "procedures/networks_view.h"
 #include "procedures/networks_write.h"
 #include "procedures/window_numbers.h"
 #include "ui/control.h"
@@ -15,12 +14,8 @@
 
 namespace {
 
-struct column {
-    const char* header;
-    int width;
-};
-constexpr column columns[] = {{"Name on phone", 90}, {"Network", 60}, {"Country", 110},
-                              {"Operator", 90},      {"Key", 72},     {"#", 44}};
+// The columns' widths, in the order of network_column_headers.
+constexpr int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
 
 struct button {
     int number;
@@ -55,15 +50,14 @@ void build_networks_page() {
                       "");
     create_label(find_count_label, count_left, find_top + 3, 100, 14, "");  // "1300 of 1300"
     create_list_view(network_list, left, list_top, 270, 80);
-    for (const column& each : columns)
-        add_list_view_column(network_list, each.header, each.width);
+    for (int column = 0; column < network_column_count; ++column)
+        add_list_view_column(network_list, network_column_headers[column], column_widths[column]);
     for (int i = 0; i < button_count; ++i)
         create_button(buttons[i].number, left + i * (button_width + button_gap), 0, button_width,
                       button_height, buttons[i].text);
     lay_out_networks_page();
-    // What a Read, an Open..., a failed Patch or the question at start put in the list.
-    std::vector<operator_record> current = network_records();
-    show_network_records(std::move(current));
+    // What a Read, an Open..., a failed Patch or the question at start put in the model.
+    attach_network_list();
 }
 
 void lay_out_networks_page() {
@@ -85,12 +79,20 @@ void handle_networks_event(int control) {
     take_renames();
     switch (control) {
         case find_field:
-            if (event_detail() == text_field_changed)
-                find_networks(get_control_text(find_field));
+            if (event_detail() == text_field_changed) {
+                find_networks(networks(), get_control_text(find_field));
+                show_networks();
+            }
             break;
         case network_list:
-            if (event_detail() == list_view_column_clicked)
-                sort_networks_by(list_view_clicked_column(network_list));
+            if (event_detail() == list_view_column_clicked) {
+                sort_networks_by(networks(), list_view_clicked_column(network_list));
+                show_networks();
+            } else if (event_detail() == list_view_copy_asked) {
+                copy_networks();
+            } else if (event_detail() == list_view_menu_asked) {
+                run_network_menu();
+            }
             break;
         case read_button:
             run_read();

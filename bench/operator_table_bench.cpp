@@ -1,9 +1,12 @@
-// Time of the operator table rewrite on a full read block, beside a plain copy of as many bytes.
+// Time of the operator table rewrite on a full read block, beside a plain copy of as many bytes;
+// and of the Networks page model's find keystroke and header click on 5000 records.
 #include "phone/operator_table.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+
+#include "phone/networks_model.h"
 
 namespace {
 
@@ -68,8 +71,44 @@ void copy_full_table(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(image.size()));
 }
 
+// 5000 records of networks the data knows and some it does not, named as phones name them.
+networks_model model_of_5000() {
+    networks_model model;
+    std::vector<operator_record> records;
+    for (int i = 0; i < 5000; ++i) {
+        const std::string key = {'\x52', static_cast<char>(0xF0 | i % 10),
+                                 static_cast<char>(i % 100 / 10 * 16 + i % 10), 0};
+        records.push_back({key, "Network number " + std::to_string(i)});
+    }
+    load_networks(model, std::move(records));
+    return model;
+}
+
+void model_find_keystroke(benchmark::State& state) {
+    networks_model model = model_of_5000();
+    const char* typed[] = {"n", "ne", "net", "250", "250-", "12", "123", ""};
+    size_t next = 0;
+    for (auto _ : state) {
+        find_networks(model, typed[next++ % 8]);
+        benchmark::DoNotOptimize(model.shown.data());
+    }
+}
+
+// A click on the name's, the country's and the "#" header in turn (up, down, table order).
+void model_sort_click(benchmark::State& state) {
+    networks_model model = model_of_5000();
+    const int columns[] = {0, 0, 0, 2, 2, 2, network_number_column, network_number_column};
+    size_t next = 0;
+    for (auto _ : state) {
+        sort_networks_by(model, columns[next++ % 8]);
+        benchmark::DoNotOptimize(model.shown.data());
+    }
+}
+
 }  // namespace
 
+BENCHMARK(model_find_keystroke);
+BENCHMARK(model_sort_click);
 BENCHMARK(copy_full_table);
 BENCHMARK(rewrite_full_table);
 BENCHMARK(rewrite_small_records);

@@ -29,7 +29,7 @@ std::string table_folder() {
 }  // namespace
 
 void run_open() {
-    if (!may_discard_renames())
+    if (!put_back_renames())
         return;
     size_t kind = 0;
     const std::string path =
@@ -70,12 +70,12 @@ void run_save_as() {
     const std::string name = file_name_of(path);
     const bool saved = kind == sheet_kind
                            ? save_network_sheet(path)
-                           : replace_file(path, format_operator_table(network_records()));
+                           : replace_file(path, format_operator_table(networks().records));
     if (!saved) {
         show_failure(join_lines({"Can't save " + name + ".", "Nothing was saved."}),
                      message_box_exclamation);
         return;
     }
     unmark_network_records();
-    show_status("Saved " + networks_text(network_records().size()) + " to " + name + ".");
+    show_status("Saved " + networks_text(networks().records.size()) + " to " + name + ".");
 }

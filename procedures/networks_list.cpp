@@ -1,121 +1,158 @@
 #include "procedures/networks_list.h"
 
-#include "phone/network_names.h"
-#include "procedures/networks_view.h"
+#include <algorithm>
+
 #include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
 #include "runtime/number_text.h"
+#include "ui/clipboard.h"
+#include "ui/control.h"
 #include "ui/list_view.h"
+#include "ui/window.h"
 
 namespace {
 
-std::vector<operator_record> records;
-std::vector<std::string> kept_names;  // as last read, opened, written or saved
+networks_model model;
 
-// The name as the list shows it and the editor opens with it: up to a zero byte.
-std::string shown_name(const std::string& name) {
-    return name.substr(0, name.find('\0'));
+std::string cell_of(int row, int column) {
+    return network_cell(model, row, column);
+}
+
+bool marked(int row) {
+    return network_renamed(model, row);
+}
+
+// The commands of the list's context menu.
+enum : int { rename_command = 1, operator_names_command, copy_command, select_all_command };
+
+void run_use_operator_names() {
+    const operator_names_result result =
+        use_operator_names(model, list_view_selected_rows(network_list));
+    show_networks();
+    std::string status = "Named " + networks_text(result.named) + " from the network data.";
+    if (result.kept > 0)
+        status += " " + number_to_text(static_cast<int32_t>(result.kept)) +
+                  " kept: their operator's name has letters this system can't write.";
+    show_status(status);
 }
 
 }  // namespace
 
+networks_model& networks() {
+    return model;
+}
+
 void forget_networks() {
-    records.clear();
-    kept_names.clear();
-    forget_networks_view();
+    model = networks_model{};
+    model.letters = letters_of_system();
     take_list_view_edits(network_list);
 }
 
-const std::vector<operator_record>& network_records() {
-    return records;
+void attach_network_list() {
+    set_list_view_source(network_list, {cell_of, marked});
+    set_list_view_rows(network_list, static_cast<int>(model.records.size()));
+    show_networks();
 }
 
-void show_network_records(std::vector<operator_record> shown) {
-    records = std::move(shown);
-    std::vector<std::vector<std::string>> rows;
-    rows.reserve(records.size());
-    for (const operator_record& record : records) {
-        rows.push_back(network_row(record));
-        rows.back().push_back(number_to_text(static_cast<int32_t>(rows.size())));
-    }
-    set_list_view_rows(network_list, std::move(rows));
-    unmark_network_records();
-    show_networks_view(records.size());
+void show_network_records(std::vector<operator_record> records) {
+    load_networks(model, std::move(records));
+    set_list_view_rows(network_list, static_cast<int>(model.records.size()));
+    show_networks();
 }
 
 void unmark_network_records() {
-    kept_names.clear();
-    for (size_t row = 0; row < records.size(); ++row) {
-        kept_names.push_back(records[row].name);
-        mark_list_view_row(network_list, static_cast<int>(row), false);
-    }
+    keep_network_names(model);
+    redraw_list_view(network_list);
 }
 
-bool rename_network(int row, const std::string& name) {
-    if (row < 0 || static_cast<size_t>(row) >= records.size() || name.empty() ||
-        name == records[row].name)
-        return false;
-    if (name.size() > static_cast<size_t>(operator_name_max)) {
-        show_failure(
-            join_lines({"Name is too long for this table.",
-                        "Use " + number_to_text(operator_name_max) + " characters or less."}),
-            message_box_exclamation);
-        return false;
-    }
-    records[row].name = name;
-    set_list_view_cell(network_list, row, 0, name);
-    network_renamed(row);
-    mark_list_view_row(network_list, row, name != kept_names[row]);
-    return true;
+void show_networks() {
+    set_list_view_order(network_list, model.shown);
+    show_list_view_sort(network_list, model.sort_column, model.sort_direction);
+    redraw_list_view(network_list);
+    const size_t count = model.records.size();
+    set_control_text(find_count_label,
+                     count == 0 ? std::string()
+                                : number_to_text(static_cast<int32_t>(model.shown.size())) +
+                                      " of " + number_to_text(static_cast<int32_t>(count)));
 }
 
 void take_renames() {
     for (list_view_edit& edit : take_list_view_edits(network_list)) {
         if (edit.rows.empty())
             edit.rows = {edit.row};
-        size_t renamed = 0;
-        for (int row : edit.rows) {
-            // The edited row's name kept as the editor opened with it leaves the name alone.
-            if (row == edit.row && row >= 0 && static_cast<size_t>(row) < records.size() &&
-                edit.text == shown_name(records[row].name))
-                continue;
-            if (rename_network(row, edit.text))
-                ++renamed;
-            else if (edit.text.size() > static_cast<size_t>(operator_name_max))
-                break;  // refused once for all
-        }
-        if (renamed > 0 || edit.rows.size() > 1)
-            show_status("Renamed " + networks_text(renamed) + ".");
+        const bool many = edit.rows.size() > 1;
+        // The edited row's name kept as the editor opened with it leaves the name alone.
+        if (edit.text == network_cell(model, edit.row, 0))
+            edit.rows.erase(std::remove(edit.rows.begin(), edit.rows.end(), edit.row),
+                            edit.rows.end());
+        const rename_result result = rename_networks(model, edit.rows, edit.text);
+        redraw_list_view(network_list);
+        if (result.too_long)
+            show_failure(
+                join_lines({"Name is too long for this table.",
+                            "Use " + number_to_text(operator_name_max) + " characters or less."}),
+                message_box_exclamation);
+        else if (result.renamed > 0 || many)
+            show_status("Renamed " + networks_text(result.renamed) + ".");
     }
-}
-
-size_t renamed_network_count() {
-    size_t count = 0;
-    for (size_t row = 0; row < records.size(); ++row) {
-        if (records[row].name != kept_names[row])
-            ++count;
-    }
-    return count;
 }
 
 bool may_discard_renames() {
     finish_list_view_edit(network_list);
     take_renames();
-    const size_t count = renamed_network_count();
+    const size_t count = renamed_network_count(model);
     if (count == 0)
         return true;
     return ask_yes_no(join_lines({networks_text(count) + (count == 1 ? " was" : " were") +
-                                       " renamed but not written or saved.",
-                                   "Discard the changes?"}),
+                                      " renamed but not written or saved.",
+                                  "Discard the changes?"}),
                       message_box_warning_yes_no_default_no);
 }
 
+bool put_back_renames() {
+    if (!may_discard_renames())
+        return false;
+    if (renamed_network_count(model) > 0) {
+        discard_renames(model);
+        show_networks();
+    }
+    return true;
+}
+
 bool have_network_records(const std::string& refusal) {
-    if (!records.empty())
+    if (!model.records.empty())
         return true;
     show_failure(join_lines({refusal, "Read the phone's table or open a table file first."}),
                  message_box_exclamation);
     return false;
+}
+
+void run_network_menu() {
+    switch (choose_list_view_command(network_list, {{rename_command, "Rename\tF2"},
+                                                    {operator_names_command, "Use operator names"},
+                                                    {copy_command, "Copy\tCtrl+C"},
+                                                    {select_all_command, "Select all\tCtrl+A"}})) {
+        case rename_command:
+            edit_list_view_labels(network_list);
+            break;
+        case operator_names_command:
+            run_use_operator_names();
+            break;
+        case copy_command:
+            copy_networks();
+            break;
+        case select_all_command:
+            select_all_list_view_rows(network_list);
+            break;
+        default:
+            break;
+    }
+}
+
+void copy_networks() {
+    const std::vector<int> rows = list_view_selected_rows(network_list);
+    if (!rows.empty())
+        put_text_on_clipboard(window_of(main_window), networks_copy_text(model, rows));
 }
 
 std::string networks_text(size_t count) {

@@ -1,45 +1,53 @@
-// The table shown on the Networks page: one row a record, with the names as renamed; the table
-// keeps table order whatever the page shows (networks_view). The page's procedures
-// (networks_read, networks_write, networks_files) fill it and take it; each refusal and failure
+// The Networks page's list: the page's one model (phone/networks_model.h) and the list view that
+// shows it. Every change to the list goes through the model first; the list view is then told
+// which rows to show and draws what the model says. The page's procedures (networks_read,
+// networks_write, networks_files, networks_sheet) fill it and take it; each refusal and failure
 // is a message box with "Failed." in the status bar, each success goes to the status bar.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "phone/operator_table.h"
+#include "phone/networks_model.h"
 
-// Forgets the table: the list is empty (the page has just been built).
+// The page's model. Its records are the table, in table order, with the names as renamed.
+networks_model& networks();
+
+// Forgets the table: the list is empty (the window has just been built).
 void forget_networks();
 
-// The records of the table, in table order, with the names as renamed.
-const std::vector<operator_record>& network_records();
+// The list view shows the model from now on (the page has just been built).
+void attach_network_list();
 
-// Makes the records the list's table and shows them, none of them marked.
+// New records into the model and the list, none of them renamed.
 void show_network_records(std::vector<operator_record> records);
 // The names as they are now count as written or saved: no row is marked any more.
 void unmark_network_records();
-
-// Gives the row's record the name; the row is marked while its name differs from the one it
-// had when last read, opened, written or saved. An empty name or the name the record has
-// changes nothing (false); a name over 255 bytes is refused.
-bool rename_network(int row, const std::string& name);
+// The model's rows, marks and order changed: the list shows them, with "N of M" beside the
+// find box.
+void show_networks();
 
 // The renames typed in the list and not yet taken, applied in order; an edit that names
 // several rows says "Renamed N networks." in the status bar, as does one that changed a name.
 void take_renames();
 
-// The number of rows showing "*": renamed, not yet written or saved.
-size_t renamed_network_count();
-
-// Before the list's table is replaced or the window closes: a name still in the editor counts
-// as a rename; with renamed rows, asks whether to discard them (No is the default). True when
-// nothing would be lost or the user answered Yes.
+// Before the window closes: a name still in the editor counts as a rename; with renamed rows,
+// asks whether to discard them (No is the default). True when nothing would be lost or the user
+// answered Yes.
 bool may_discard_renames();
+// Before the list's names are replaced: asks as may_discard_renames, and Yes puts every name back
+// as it was read, opened, written or saved.
+bool put_back_renames();
 
 // False after the refusal (the line, then "Read the phone's table or open a table file first.")
 // when the list is empty.
 bool have_network_records(const std::string& refusal);
+
+// The list's context menu (a right click, Shift+F10, the menu key) and its commands: Rename,
+// Use operator names, Copy, Select all.
+void run_network_menu();
+// Ctrl+C: the selected rows as text on the clipboard.
+void copy_networks();
 
 // "1 network", "N networks".
 std::string networks_text(size_t count);

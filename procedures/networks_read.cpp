@@ -8,7 +8,7 @@
 
 // The read as Patch reads it, with its connection checks before and after and its refusals.
 void run_read() {
-    if (!may_discard_renames() || !phone_connected("read"))
+    if (!put_back_renames() || !phone_connected("read"))
         return;
     show_status_now("Loading...");
     const table_read read = read_table_into(table_block);

@@ -16,12 +16,12 @@ constexpr int64_t sheet_file_max = 16 * 1024 * 1024;
 }  // namespace
 
 bool save_network_sheet(const std::string& path) {
-    return replace_file(path, format_name_sheet(network_records(), utf8_of_system_code_page));
+    return replace_file(path, format_name_sheet(networks().records, utf8_of_system_code_page));
 }
 
 void open_network_sheet(const std::string& path) {
     const std::string name = file_name_of(path);
-    if (network_records().empty()) {
+    if (networks().records.empty()) {
         show_failure("Read the phone's table or open a table file first.",
                      message_box_exclamation);
         return;
@@ -34,7 +34,7 @@ void open_network_sheet(const std::string& path) {
         return;
     }
     const name_sheet_result result =
-        apply_name_sheet(bytes, name, network_records(), system_code_page_of_utf8);
+        apply_name_sheet(bytes, name, networks().records, system_code_page_of_utf8);
     if (!result.refusal.empty()) {
         show_failure(result.refusal, message_box_exclamation);
         return;
@@ -44,7 +44,7 @@ void open_network_sheet(const std::string& path) {
         show_failure(join_lines({too_big, "The list is as it was."}), message_box_exclamation);
         return;
     }
-    for (size_t row = 0; row < result.records.size(); ++row)
-        rename_network(static_cast<int>(row), result.records[row].name);
-    show_status("Renamed " + networks_text(result.renamed) + " from " + name + ".");
+    const size_t renamed = rename_networks_after(networks(), result.records);
+    show_networks();
+    show_status("Renamed " + networks_text(renamed) + " from " + name + ".");
 }

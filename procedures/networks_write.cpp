@@ -68,7 +68,7 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
 void run_write() {
     if (!have_network_records("There is no table to write."))
         return;
-    const std::vector<operator_record>& records = network_records();
+    const std::vector<operator_record>& records = networks().records;
     const std::string too_big = table_size_refusal(records);
     if (!too_big.empty()) {
         show_failure(join_lines({too_big, nothing_written}), message_box_exclamation);

@@ -47,7 +47,7 @@ void report_refusal(const rewrite_result& result) {
 // After a write that did not read back right: the backup of the old table into the Networks
 // list, unless the list holds renames not yet written or saved; the message's last line.
 std::string load_old_table(const std::string& old_table) {
-    if (renamed_network_count() > 0)
+    if (renamed_network_count(networks()) > 0)
         return "Open... the backup on the Networks page, then press Write.";
     std::vector<operator_record> records;
     parse_operator_table(old_table, records);

@@ -1,26 +1,19 @@
-// List views: a report-view list with owner data. The rows' texts live in the layer's stores
-// (list_view_store.cpp); the control only knows how many rows it shows and asks for each text
-// it draws (LVN_GETDISPINFO, list_view_notice.cpp), which makes filling or reordering thousands
-// of rows one message.
+// List views: a report-view list with owner data. The control only knows how many rows it shows
+// and asks for each text it draws (LVN_GETDISPINFO, list_view_notice.cpp), which the layer takes
+// from the application's source; filling or reordering thousands of rows is one message.
 #include "ui/list_view.h"
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include "ui/control_table.h"
+#include "ui/list_view_notice.h"
 #include "ui/list_view_store.h"
 
 namespace {
 
 constexpr DWORD list_view_style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT |
                                   LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_OWNERDATA;
-
-void redraw_row(HWND list, int row) {
-    const int place = place_of(list, row);
-    if (place >= 0) {
-        SendMessageA(list, LVM_REDRAWITEMS, static_cast<WPARAM>(place), static_cast<LPARAM>(place));
-    }
-}
 
 HWND handle_of(int number) {
     return control_entry_of(number).handle;
@@ -60,7 +53,7 @@ int count_rows(HWND list) {
 
 void clear_rows(HWND list) {
     if (list_store* store = store_of(list)) {
-        store->rows.clear();
+        store->row_count = 0;
         store->edits.clear();
         show_every_row(*store);
     }
@@ -68,8 +61,8 @@ void clear_rows(HWND list) {
 }
 
 void get_first_cell(HWND list, int place, std::string& text) {
-    if (const list_row* found = row_of(list, row_at(list, place))) {
-        text += shown_cell(*found, 0);
+    if (const list_store* store = store_of(list); store != nullptr && row_at(list, place) >= 0) {
+        text += shown_cell(*store, row_at(list, place), 0);
     }
 }
 
@@ -95,12 +88,11 @@ window_handle create_list_view(int number, int x, int y, int width, int height) 
 
 void add_list_view_column(int number, const std::string& header, int width) {
     HWND list = handle_of(number);
-    list_store* store = store_of(list);
-    if (store == nullptr) {
+    if (store_of(list) == nullptr) {
         return;
     }
-    const int count = static_cast<int>(store->headers.size());
-    store->headers.push_back(header);
+    HWND headers = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    const int count = static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0));
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<char*>(header.c_str());
@@ -110,20 +102,26 @@ void add_list_view_column(int number, const std::string& header, int width) {
                  reinterpret_cast<LPARAM>(&column));
 }
 
-void set_list_view_rows(int number, std::vector<std::vector<std::string>> rows) {
+void set_list_view_source(int number, list_view_source source) {
+    if (list_store* store = store_of(handle_of(number))) {
+        store->source = source;
+    }
+}
+
+void set_list_view_rows(int number, int count) {
     HWND list = handle_of(number);
     list_store* store = store_of(list);
     if (store == nullptr) {
         return;
     }
     clear_selection(list);
-    store->rows.clear();
-    store->rows.reserve(rows.size());
-    for (std::vector<std::string>& cells : rows) {
-        store->rows.push_back({std::move(cells), false});
-    }
+    store->row_count = count > 0 ? count : 0;
     show_every_row(*store);
-    show_row_count(list, store->rows.size());
+    show_row_count(list, store->shown.size());
+}
+
+void redraw_list_view(int number) {
+    InvalidateRect(handle_of(number), nullptr, FALSE);
 }
 
 void set_list_view_order(int number, const std::vector<int>& rows) {
@@ -136,50 +134,15 @@ void set_list_view_order(int number, const std::vector<int>& rows) {
     const int focused = focused_row(list);
     clear_selection(list);
     store->shown.clear();
-    store->place.assign(store->rows.size(), -1);
+    store->place.assign(static_cast<size_t>(store->row_count), -1);
     for (int row : rows) {
-        if (row >= 0 && row < static_cast<int>(store->rows.size()) && store->place[row] < 0) {
+        if (row >= 0 && row < store->row_count && store->place[static_cast<size_t>(row)] < 0) {
             store->place[static_cast<size_t>(row)] = static_cast<int>(store->shown.size());
             store->shown.push_back(row);
         }
     }
     show_row_count(list, store->shown.size());
     select_rows(list, selected, focused);
-}
-
-void set_list_view_cell(int number, int row, int column, const std::string& text) {
-    HWND list = handle_of(number);
-    list_row* found = row_of(list, row);
-    if (found == nullptr || column < 0) {
-        return;
-    }
-    if (static_cast<size_t>(column) >= found->cells.size()) {
-        found->cells.resize(static_cast<size_t>(column) + 1);
-    }
-    found->cells[static_cast<size_t>(column)] = text;
-    redraw_row(list, row);
-}
-
-std::string list_view_cell(int number, int row, int column) {
-    const list_row* found = row_of(handle_of(number), row);
-    if (found == nullptr || column < 0 || static_cast<size_t>(column) >= found->cells.size()) {
-        return std::string();
-    }
-    return found->cells[static_cast<size_t>(column)];
-}
-
-void mark_list_view_row(int number, int row, bool marked) {
-    HWND list = handle_of(number);
-    list_row* found = row_of(list, row);
-    if (found != nullptr && found->marked != marked) {
-        found->marked = marked;
-        redraw_row(list, row);
-    }
-}
-
-bool list_view_row_marked(int number, int row) {
-    const list_row* found = row_of(handle_of(number), row);
-    return found != nullptr && found->marked;
 }
 
 std::vector<int> list_view_selected_rows(int number) {
@@ -206,6 +169,20 @@ void show_list_view_sort(int number, int column, int direction) {
 int list_view_clicked_column(int number) {
     const list_store* store = store_of(handle_of(number));
     return store != nullptr ? store->clicked_column : -1;
+}
+
+void select_all_list_view_rows(int number) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageA(handle_of(number), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void edit_list_view_labels(int number) {
+    HWND list = handle_of(number);
+    SetFocus(list);
+    edit_focused_labels(list);
 }
 
 void edit_list_view_label(int number, int row) {

@@ -1,8 +1,8 @@
 // List views: the platform's report-view list, one row per item, with column headers the
 // user can widen, whole-row selection of one row or several (Shift, Ctrl, Ctrl+A) and a label
-// editor for the first column. The layer holds the rows' texts itself (the control asks for
-// what it shows), so a list of thousands of rows is filled at once. Rows are counted in the
-// order the application gave them; the list may show some of them, in an order of the
+// editor for the first column. The application keeps the rows' texts: the list asks its source
+// for each cell it draws, so a list of thousands of rows is filled at once. Rows are counted as
+// the application counts them; the list may show some of them, in an order of the
 // application's choosing (set_list_view_order).
 //
 // The label editor opens on F2 (naming every selected row when the focused one is among them)
@@ -13,8 +13,9 @@
 // elsewhere raises the clicked control's event instead, and waits all the same). The cell
 // keeps its text: the application decides what it shows. A click on a column header raises a
 // control event with the detail list_view_column_clicked. Typed letters go to the next row
-// whose first cell starts with them; Ctrl+C copies the selected rows as text, a line of
-// headers first, cells separated by tabs and lines by CR LF, without the marks.
+// whose first cell starts with them. Ctrl+C raises a control event with the detail
+// list_view_copy_asked; the context menu key, Shift+F10 and a right click one with the detail
+// list_view_menu_asked (the application shows the menu: choose_list_view_command).
 //
 // The kind's state is the selected row (-1 when none; setting it selects that row alone), its
 // item count the number of rows shown and an item's text the first cell as shown at that place.
@@ -28,14 +29,27 @@
 
 constexpr int list_view_label_edited = 4;    // event_detail of a kept label edit
 constexpr int list_view_column_clicked = 5;  // event_detail of a click on a column header
+constexpr int list_view_copy_asked = 6;      // event_detail of Ctrl+C
+constexpr int list_view_menu_asked = 7;      // event_detail of a right click or the menu key
+
+// What the list shows, asked for each cell it draws: a cell's text (columns from 0) and whether
+// the row is marked ("*" before its first cell; the label editor opens with the plain text).
+struct list_view_source {
+    std::string (*cell)(int row, int column);
+    bool (*marked)(int row);
+};
 
 window_handle create_list_view(int number, int x, int y, int width, int height);
 
 // Appends a column with its header and width in pixels.
 void add_list_view_column(int number, const std::string& header, int width);
 
-// Replaces every row; each row holds one text a column (missing ones show empty).
-void set_list_view_rows(int number, std::vector<std::vector<std::string>> rows);
+void set_list_view_source(int number, list_view_source source);
+
+// The list holds this many rows now (new ones): every row shown in order, none selected.
+void set_list_view_rows(int number, int count);
+// The source's texts or marks changed: the rows shown are drawn again.
+void redraw_list_view(int number);
 
 // Shows the rows given, in that order, and no others; selected rows still shown stay selected.
 void set_list_view_order(int number, const std::vector<int>& rows);
@@ -49,16 +63,23 @@ void show_list_view_sort(int number, int column, int direction);
 // The selected rows, in the order shown.
 std::vector<int> list_view_selected_rows(int number);
 
-// One cell's text; nothing for a row or column that does not exist.
-void set_list_view_cell(int number, int row, int column, const std::string& text);
-std::string list_view_cell(int number, int row, int column);
-
-// A marked row shows a "*" before its first cell; the label editor opens with the plain text.
-void mark_list_view_row(int number, int row, bool marked);
-bool list_view_row_marked(int number, int row);
+// Selects every row shown.
+void select_all_list_view_rows(int number);
 
 // Opens the label editor on the row (nothing for a row that does not exist).
 void edit_list_view_label(int number, int row);
+// As F2: the editor on the focused row, naming every selected row when it is among them.
+void edit_list_view_labels(int number);
+
+// A command of a list's context menu: its number (above 0) and text ("Rename\tF2").
+struct list_view_command {
+    int number;
+    const char* text;
+};
+// After an event with the detail list_view_menu_asked: shows the menu at the mouse, or under the
+// focused row when asked from the keyboard, and returns the number of the command chosen; 0
+// when none was.
+int choose_list_view_command(int number, const std::vector<list_view_command>& commands);
 
 // Ends an open label editor as a click elsewhere does: its text is kept as an edit.
 void finish_list_view_edit(int number);

@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "ui/list_view_copy.h"
 #include "ui/list_view_store.h"
 
 namespace {
@@ -14,12 +13,13 @@ namespace {
 void answer_display(NMLVDISPINFOA* display) {
     LVITEMA& item = display->item;
     HWND list = display->hdr.hwndFrom;
-    const list_row* row = row_of(list, row_at(list, item.iItem));
-    if (row == nullptr || !(item.mask & LVIF_TEXT) || item.pszText == nullptr ||
+    const list_store* store = store_of(list);
+    const int row = row_at(list, item.iItem);
+    if (store == nullptr || row < 0 || !(item.mask & LVIF_TEXT) || item.pszText == nullptr ||
         item.cchTextMax <= 0) {
         return;
     }
-    lstrcpynA(item.pszText, shown_cell(*row, item.iSubItem).c_str(), item.cchTextMax);
+    lstrcpynA(item.pszText, shown_cell(*store, row, item.iSubItem).c_str(), item.cchTextMax);
 }
 
 // The editor is opened once the list has finished with the key or click that asked for it.
@@ -48,7 +48,7 @@ void begin_edit(const NMLVDISPINFOA* display) {
     }
     store->edit_many.clear();
     SendMessageA(editor, EM_LIMITTEXT, list_view_label_max, 0);
-    SetWindowTextA(editor, plain_cell(store->rows[static_cast<size_t>(row)], 0).c_str());
+    SetWindowTextA(editor, plain_cell(*store, row, 0).c_str());
 }
 
 // The rows the editor named are selected again, kept or not.
@@ -111,8 +111,8 @@ LRESULT find_row(const NMHDR* header) {
     const int tries = flags & LVFI_WRAP ? count : count - start;
     for (int step = 0; step < tries; ++step) {
         const int place = (start + step) % count;
-        const list_row& row = store->rows[static_cast<size_t>(store->shown[place])];
-        if (matches(plain_cell(row, 0), typed, !(flags & LVFI_PARTIAL))) {
+        if (matches(plain_cell(*store, store->shown[static_cast<size_t>(place)], 0), typed,
+                    !(flags & LVFI_PARTIAL))) {
             return place;
         }
     }
@@ -123,12 +123,9 @@ bool control_held() {
     return GetKeyState(VK_CONTROL) < 0;
 }
 
-void answer_key(HWND list, WORD key) {
+list_view_notice answer_key(HWND list, WORD key) {
     if (key == VK_F2) {
-        post_edit(list,
-                  static_cast<int>(
-                      SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)),
-                  true);
+        edit_focused_labels(list);
     } else if (key == 'A' && control_held()) {
         LVITEMA item = {};
         item.stateMask = LVIS_SELECTED;
@@ -136,8 +133,9 @@ void answer_key(HWND list, WORD key) {
         SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                      reinterpret_cast<LPARAM>(&item));
     } else if (key == 'C' && control_held()) {
-        copy_selected_rows(list);
+        return list_view_notice::copy_asked;
     }
+    return list_view_notice::other;
 }
 
 }  // namespace
@@ -164,8 +162,8 @@ list_view_notice answer_list_view(const NMHDR* header, LRESULT& result) {
                        ? list_view_notice::label_edited
                        : list_view_notice::answered;
         case LVN_KEYDOWN:
-            answer_key(header->hwndFrom, reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
-            return list_view_notice::other;
+            return answer_key(header->hwndFrom,
+                              reinterpret_cast<const NMLVKEYDOWN*>(header)->wVKey);
         case NM_DBLCLK:
             post_edit(header->hwndFrom, reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem,
                       false);
@@ -176,4 +174,20 @@ list_view_notice answer_list_view(const NMHDR* header, LRESULT& result) {
         default:
             return list_view_notice::other;
     }
+}
+
+bool keep_list_view_menu_point(HWND list, LPARAM point) {
+    list_store* store = store_of(list);
+    if (store == nullptr) {
+        return false;
+    }
+    store->menu_point = point;
+    return true;
+}
+
+void edit_focused_labels(HWND list) {
+    post_edit(list,
+              static_cast<int>(
+                  SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)),
+              true);
 }

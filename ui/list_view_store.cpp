@@ -44,14 +44,6 @@ list_store* store_of(HWND list) {
     return nullptr;
 }
 
-list_row* row_of(HWND list, int row) {
-    list_store* store = store_of(list);
-    if (store == nullptr || row < 0 || row >= static_cast<int>(store->rows.size())) {
-        return nullptr;
-    }
-    return &store->rows[static_cast<size_t>(row)];
-}
-
 int row_at(HWND list, int place) {
     const list_store* store = store_of(list);
     if (store == nullptr || place < 0 || place >= static_cast<int>(store->shown.size())) {
@@ -69,7 +61,7 @@ int place_of(HWND list, int row) {
 }
 
 void show_every_row(list_store& store) {
-    const int count = static_cast<int>(store.rows.size());
+    const int count = store.row_count;
     store.shown.resize(static_cast<size_t>(count));
     store.place.resize(static_cast<size_t>(count));
     for (int row = 0; row < count; ++row) {
@@ -78,16 +70,18 @@ void show_every_row(list_store& store) {
     }
 }
 
-std::string plain_cell(const list_row& row, int column) {
-    if (column < 0 || column >= static_cast<int>(row.cells.size())) {
+std::string plain_cell(const list_store& store, int row, int column) {
+    if (store.source.cell == nullptr || row < 0 || row >= store.row_count) {
         return std::string();
     }
-    return row.cells[static_cast<size_t>(column)].c_str();
+    return store.source.cell(row, column);
 }
 
-std::string shown_cell(const list_row& row, int column) {
-    std::string text = plain_cell(row, column);
-    return column == 0 && row.marked ? "*" + text : text;
+std::string shown_cell(const list_store& store, int row, int column) {
+    std::string text = plain_cell(store, row, column);
+    const bool marked = column == 0 && store.source.marked != nullptr && row >= 0 &&
+                        row < store.row_count && store.source.marked(row);
+    return marked ? "*" + text : text;
 }
 
 std::vector<int> selected_rows(HWND list) {

@@ -104,6 +104,10 @@ LRESULT handle_notification(const NMHDR* header) {
             raise(event_control_used, sender_id);
             events.detail = list_view_column_clicked;
             return 0;
+        case list_view_notice::copy_asked:
+            raise(event_control_used, sender_id);
+            events.detail = list_view_copy_asked;
+            return 0;
         case list_view_notice::other:
             break;
     }
@@ -210,6 +214,13 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
         case message_tray_icon:
             PostMessageA(window, message_tray_event, wparam, lparam);
             return 0;
+        case WM_CONTEXTMENU:
+            if (keep_list_view_menu_point(reinterpret_cast<HWND>(wparam), lparam)) {
+                raise(event_control_used, id_of(reinterpret_cast<HWND>(wparam)));
+                events.detail = list_view_menu_asked;
+                return 0;
+            }
+            return DefWindowProcA(window, message, wparam, lparam);
         case WM_CLOSE:
             events.code = event_close_request;
             return 0;

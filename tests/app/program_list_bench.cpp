@@ -16,7 +16,6 @@
 #include "app/main_window.h"
 #include "app/networks_page.h"
 #include "procedures/networks_list.h"
-#include "procedures/networks_view.h"
 #include "ui/window_geometry.h"
 #include "phone/network_names.h"
 #include "procedures/window_numbers.h"
@@ -61,11 +60,7 @@ int main(int argc, char** argv) {
     int steps = 0;
     for (int run = 0; run < 7; ++run) {
         double start = now_ms();
-        std::vector<std::vector<std::string>> cells;
-        cells.reserve(records.size());
-        for (const operator_record& record : records)
-            cells.push_back(network_row(record));
-        set_list_view_rows(network_list, std::move(cells));
+        show_network_records(records);
         UpdateWindow(list);
         fills.push_back(now_ms() - start);
 
@@ -108,7 +103,8 @@ int main(int argc, char** argv) {
             }
             for (int column : {0, 0, 0, 2, 2, 2, network_number_column, network_number_column}) {
                 const double start = now_ms();
-                sort_networks_by(column);
+                sort_networks_by(networks(), column);
+                show_networks();
                 const double painted = now_ms();
                 UpdateWindow(list);
                 sorts.push_back(now_ms() - start);

@@ -1,5 +1,6 @@
-// libFuzzer target for the operator table rewrite, and for the names' spreadsheet file read from
-// the same bytes.
+// libFuzzer target for the operator table rewrite, for the names' spreadsheet file read from the
+// same bytes, and for the Networks page's model: the image's records loaded, the name's bytes a
+// sequence of the page's operations.
 //
 // Input: byte 0 and bit 0 of byte 1 give the new name's length (0 to 511); bit 7 of byte 1 asks
 // for the image to be zero-filled up to the read limit, as the phone's read block is. The name
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "phone/name_sheet.h"
+#include "phone/networks_model.h"
 #include "runtime/code_page_1252.h"
 
 namespace {
@@ -89,6 +91,85 @@ void check_name_sheet(const std::string& sheet) {
     const name_sheet_result same =
         apply_name_sheet(again, "f", result.records, code_page_1252_of_utf8);
     check(same.refusal.empty() && same.renamed == 0, "a file written is taken as it is");
+}
+
+// The obvious rules after each operation: records, keys and order change only by a load; the
+// renamed count is the rows whose name differs from the one kept; the shown rows are those that
+// hold the find text (renamed ones stay until the text or the order changes), each once.
+void check_model(const networks_model& model, const std::vector<operator_record>& loaded,
+                 const std::vector<std::string>& kept, const std::vector<bool>& touched) {
+    check(model.records.size() == loaded.size(), "the model keeps its records");
+    size_t renamed = 0;
+    for (size_t row = 0; row < loaded.size(); ++row) {
+        check(model.records[row].key == loaded[row].key, "keys and order stay");
+        renamed += model.records[row].name != kept[row];
+    }
+    check(renamed_network_count(model) == renamed, "renamed counts the names changed");
+    std::vector<int> times(loaded.size(), 0);
+    for (int row : model.shown) {
+        check(row >= 0 && static_cast<size_t>(row) < loaded.size(), "shown rows exist");
+        ++times[static_cast<size_t>(row)];
+    }
+    for (size_t row = 0; row < loaded.size(); ++row) {
+        std::string text;
+        for (int column = 0; column < 4; ++column)
+            text += lower_case_text(model.letters, network_cell(model, static_cast<int>(row), column)) + '\n';
+        const bool holds = text.find(model.find_text) != std::string::npos;
+        check(times[row] <= 1, "a row is shown once");
+        check(touched[row] || (times[row] == 1) == holds, "the shown rows hold the find text");
+    }
+}
+
+void check_model_operations(const std::vector<operator_record>& loaded, const std::string& steps) {
+    networks_model model;
+    load_networks(model, loaded);
+    std::vector<std::string> kept;
+    for (const operator_record& record : loaded)
+        kept.push_back(record.name);
+    std::vector<bool> touched(loaded.size(), false);
+    for (const char step : steps) {
+        const unsigned byte = static_cast<unsigned char>(step);
+        std::vector<int> rows;
+        for (size_t row = byte % 3; row < loaded.size(); row += 1 + byte % 5)
+            rows.push_back(static_cast<int>(row));
+        const bool shows_again = byte % 8 >= 3;  // the rows shown follow the find text again
+        switch (byte % 8) {
+            case 0:
+                rename_networks(model, rows, std::string(1 + byte % 3, static_cast<char>(byte)));
+                break;
+            case 1:
+                use_operator_names(model, rows);
+                break;
+            case 2:
+                keep_network_names(model);
+                kept.clear();
+                for (const operator_record& record : model.records)
+                    kept.push_back(record.name);
+                break;
+            case 3:
+                discard_renames(model);
+                break;
+            case 4:
+                sort_networks_by(model, static_cast<int>(byte / 8 % network_column_count));
+                break;
+            case 5: {
+                std::vector<operator_record> renamed = model.records;
+                for (int row : rows)
+                    renamed[static_cast<size_t>(row)].name = step;
+                rename_networks_after(model, renamed);
+                break;
+            }
+            default:
+                find_networks(model, byte % 8 == 6 ? std::string(1, static_cast<char>(byte / 8 + 'A'))
+                                                   : std::string());
+                break;
+        }
+        for (int row : rows)
+            touched[static_cast<size_t>(row)] = touched[static_cast<size_t>(row)] || byte % 8 < 2;
+        if (shows_again)
+            touched.assign(loaded.size(), false);
+        check_model(model, loaded, kept, touched);
+    }
 }
 
 std::string make_input(size_t name_length, bool zero_fill, const std::string& name,
@@ -194,6 +275,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(image.find_first_not_of('\0', old_length) == std::string::npos,
           "only zero bytes follow the table");
     check_refusal_reason(name, old_records.size(), result);
+    if (old_records.size() <= 16)  // a few steps on a few records: the run stays short
+        check_model_operations(old_records, name.substr(0, 16));
     if (result.status == rewrite_status::ok) {
         check_accepted(image, name, old_records, result);
     }
