@@ -8,6 +8,7 @@
 #include "app/event_loop.h"
 #include "app/main_window.h"
 #include "ui/list_view.h"
+#include "phone/network_names.h"
 #include "phone/operator_table.h"
 #include "procedures/connect.h"
 #include "procedures/networks_list.h"
@@ -412,6 +413,55 @@ TEST_F(networks_page_test, FindShowsTheRowsThatHoldTheText) {
     keys[VK_CONTROL] = 0;
     SetKeyboardState(keys);
     EXPECT_TRUE(found);
+}
+
+// The list's context menu, opened by Shift+F10 or a right click on a row, its command chosen with
+// the keyboard: the network data's names for the selected rows, and a copy of the row clicked.
+TEST_F(networks_page_test, ContextMenuByKeyboardAndMouse) {
+    connected_phone_with(table_bytes(sample_records()));
+    click(read_button);
+    HWND list = control(network_list);
+    const auto choose = [this, list](std::function<void()> open, int item) {
+        bool chosen = false;
+        in_loop(open, [&chosen, item] {
+            HWND menu = FindWindowA("#32768", nullptr);
+            const bool shown = menu != nullptr && IsWindowVisible(menu);
+            if (!chosen && shown) {
+                for (int each = 0; each < item; ++each)
+                    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+                PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
+                chosen = true;
+            }
+            return chosen && !shown;
+        });
+        EXPECT_TRUE(chosen);
+    };
+    SetFocus(list);
+    select_all_list_view_rows(network_list);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    choose([list] { PostMessageA(list, WM_SYSKEYDOWN, VK_F10, 1); }, 2);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(status_text(), "Named 2 networks from the network data.");
+    EXPECT_EQ(shown(0, 0) + shown(1, 0) + shown(2, 0), "MTS*" + network_operator("250-02") + "Mega");
+
+    set_control_state(network_list, 0);
+    RECT row = {LVIR_BOUNDS};
+    SendMessageA(list, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM(row.left + 4, row.top + 2);
+    choose([list, at] {
+        PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+        PostMessageA(list, WM_RBUTTONUP, 0, at);
+    }, 3);
+    ASSERT_TRUE(OpenClipboard(list));
+    HGLOBAL copied = GetClipboardData(CF_TEXT);
+    EXPECT_STREQ(static_cast<const char*>(GlobalLock(copied)),
+                 "Name on phone\tNetwork\tCountry\tOperator\tKey\t#\r\nMega\t002-03\t\t\t00 F2 30 01\t3");
+    GlobalUnlock(copied);
+    CloseClipboard();
 }
 
 // A header click sorts the rows shown by its column, again reversed, a third time back to table
