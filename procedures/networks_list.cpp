@@ -13,6 +13,8 @@
 namespace {
 
 networks_model model;
+int arrow_column = -1;  // the sort the header's arrow shows
+int arrow_direction = 0;
 
 std::string cell_of(int row, int column) {
     return network_cell(model, row, column);
@@ -45,6 +47,8 @@ networks_model& networks() {
 void forget_networks() {
     model = networks_model{};
     model.letters = letters_of_system();
+    arrow_column = -1;
+    arrow_direction = 0;
     take_list_view_edits(network_list);
 }
 
@@ -67,7 +71,11 @@ void unmark_network_records() {
 
 void show_networks() {
     set_list_view_order(network_list, model.shown);
-    show_list_view_sort(network_list, model.sort_column, model.sort_direction);
+    // A find keystroke leaves the header alone: setting its arrow repaints it.
+    if (model.sort_column != arrow_column || model.sort_direction != arrow_direction)
+        show_list_view_sort(network_list, model.sort_column, model.sort_direction);
+    arrow_column = model.sort_column;
+    arrow_direction = model.sort_direction;
     redraw_list_view(network_list);
     const size_t count = model.records.size();
     set_control_text(find_count_label,
