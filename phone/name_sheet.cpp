@@ -57,16 +57,18 @@ int line_of_bad_utf8(const std::string& text) {
     return 0;
 }
 
-// The first comma or semicolon outside quotes on the first row; a comma when there is none.
-char separator_of(const std::string& text) {
-    bool quoted = false;
-    for (const char c : text) {
-        if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && (c == ',' || c == ';'))
-            return c;
-        else if (!quoted && c == '\n')
-            break;
+// The first comma or semicolon of the row from at, outside a first field that opens with a
+// quote (a quote inside a field is a plain character, as next_row reads it); a comma when the
+// row has none.
+char separator_of(const std::string& text, size_t at) {
+    if (at < text.size() && text[at] == '"') {
+        for (++at; at < text.size() && (text[at] != '"' || (at + 1 < text.size() && text[at + 1] == '"'));
+             ++at)
+            at += text[at] == '"';  // a doubled quote
+    }
+    for (; at < text.size() && text[at] != '\n'; ++at) {
+        if (text[at] == ',' || text[at] == ';')
+            return text[at];
     }
     return ',';
 }
@@ -157,14 +159,18 @@ std::string sheet_refusal(const std::string& sheet, std::vector<operator_record>
         return "the file is not UTF-8 text";
     const size_t skip = sheet.compare(0, 3, byte_order_mark) == 0 ? 3 : 0;
     const std::string text = sheet.substr(skip);
-    const char separator = separator_of(text);
+    // The header row is the first that is not blank; its first separator is the file's.
     size_t at = 0;
     int next_line = 1;
     sheet_row row;
-    const bool header_closes = next_row(text, separator, at, next_line, row);
-    line = row.line;
-    if (!header_closes)
-        return "the quotes do not close";
+    char separator = ',';
+    do {
+        separator = separator_of(text, at);
+        const bool header_closes = next_row(text, separator, at, next_line, row);
+        line = row.line;
+        if (!header_closes)
+            return "the quotes do not close";
+    } while (is_blank(row) && at < text.size());
     const int key_at = column_of(row, key_column);
     const int name_at = column_of(row, name_column);
     if (key_at < 0 || name_at < 0)

@@ -37,7 +37,8 @@ struct name_sheet_result {
 // columns in any order; only "Key" and "Name on phone" are read. The n-th row with a key
 // names the n-th record with that key, so rows may come in any order or be left out: a record
 // without a row keeps its name. The file may start with a byte order mark or not, separate
-// fields with commas or semicolons (whichever comes first in the header row), end lines with
+// fields with commas or semicolons (whichever comes first in the header row, the first row that
+// is not blank, outside a first field that opens with a quote), end lines with
 // CRLF or LF; blank rows are skipped.
 //
 // Refused, with the file's name and the line where the row starts: no header row with "Key"

@@ -85,6 +85,10 @@ TEST(NameSheet, EachFaultIsRefusedWithTheFileLineAndWhatIsWrong) {
         {"\"Key,Name on phone\r\n", "line 1: the quotes do not close"},
         {head + "52F01000,A\r\n13006207,\xC3(\r\n", "line 3: the file is not UTF-8 text"},
         {"\xFF\xFE" + head, "line 1: the file is not UTF-8 text"},
+        {"\r\n\nName,Key\r\n", "line 3: no header row with the columns \"Key\" and \"Name on phone\""},
+        {"\n\n" + head + "52F010,X\r\n", "line 4: the key is not four bytes in hex"},
+        // A quote inside a header field is a plain character: the file is split at semicolons.
+        {"a\"b;Key;Name on phone\n;52F010;X\n", "line 2: the key is not four bytes in hex"},
     };
     const std::vector<operator_record> records = sample();
     for (const auto& c : cases) {
