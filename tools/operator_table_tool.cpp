@@ -7,6 +7,7 @@
 //   operator_table_tool rename FILE MCC-MNC NAME OUT
 //   operator_table_tool export FILE OUT
 //   operator_table_tool import FILE SHEET OUT
+//   operator_table_tool use-operator-names FILE OUT [CODE...]
 // and two commands for the demo and tests:
 //   operator_table_tool make LIST TABLE   lines "MCC MNC Name" ('#' starts a comment)
 //   operator_table_tool print TABLE       one record a line: MCC, MNC, name
@@ -33,6 +34,10 @@ const char usage[] =
     "                                file OUT: name on phone, network, country, operator, key\n"
     "  import FILE SHEET OUT         the networks named as the spreadsheet file SHEET says\n"
     "                                (by key), written to the new file OUT\n"
+    "  use-operator-names FILE OUT [CODE...]\n"
+    "                                the networks of each CODE (an MCC like 250, or an\n"
+    "                                MCC-MNC like 250-01; none: every network) named after\n"
+    "                                their operators, written to the new file OUT\n"
     "  make LIST TABLE               a table from lines \"MCC MNC Name\" (replaces TABLE)\n"
     "  print TABLE                   one record a line: MCC, MNC, name\n";
 
@@ -125,6 +130,8 @@ int main(int argc, char** argv) {
         return export_command(args[1], args[2]);
     if (command == "import" && count == 4)
         return import_command(args[1], args[2], args[3]);
+    if (command == "use-operator-names" && count >= 3)
+        return use_operator_names_command(args[1], args[2], {args.begin() + 3, args.end()});
     if (command == "make" && count == 3)
         return make_table(args[1], args[2]);
     if (command == "print" && count == 2)

@@ -185,3 +185,32 @@ int import_command(const std::string& file, const std::string& sheet_file, const
                 std::to_string(records.size()).c_str(), out.c_str());
     return 0;
 }
+
+int use_operator_names_command(const std::string& file, const std::string& out,
+                               const std::vector<std::string>& codes) {
+    std::vector<operator_record> records;
+    if (!read_table(file, records))
+        return 1;
+    for (const std::string& code : codes) {
+        const bool mcc = code.size() == 3 && !key_of_network_code(code + "-00").empty();
+        if (!mcc && key_of_network_code(code).empty())
+            return refuse(code + " is not a network code (MCC or MCC-MNC). Nothing was written.");
+    }
+    size_t named = 0;
+    for (operator_record& record : records) {
+        const std::string network = network_code_of_key(record.key);
+        bool chosen = codes.empty();
+        for (const std::string& code : codes)
+            chosen = chosen || network == code || network.rfind(code + "-", 0) == 0;
+        const std::string name = chosen ? network_operator(network) : std::string();
+        if (!name.empty() && name.size() <= static_cast<size_t>(operator_name_max)) {
+            record.name = name;
+            ++named;
+        }
+    }
+    if (write_table(records, out) != 0)
+        return 1;
+    std::printf("Named %s of %s networks into %s.\n", std::to_string(named).c_str(),
+                std::to_string(records.size()).c_str(), out.c_str());
+    return 0;
+}

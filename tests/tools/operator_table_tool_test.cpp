@@ -152,6 +152,34 @@ TEST_F(OperatorTableTool, ExportWritesTheNamesSheetAndImportRenamesAfterOne) {
     EXPECT_EQ(read_file(dir / "out.bin"), format_operator_table(expected));
 }
 
+// Every network, a country (MCC) or one network (MCC-MNC) named after its operator; networks
+// the data does not know keep their names.
+TEST_F(OperatorTableTool, UseOperatorNamesNamesTheNetworksOfTheCodes) {
+    const std::string mts = network_operator("250-01"), telekom = network_operator("262-01"),
+                      us = network_operator("310-260");
+    const struct {
+        std::vector<std::string> codes;
+        std::vector<std::string> names;
+        const char* said;
+    } cases[] = {
+        {{}, {mts, telekom, us, "", mts}, "Named 4 of 5"},
+        {{"250"}, {mts, "Telekom", "T-Mobile", "", mts}, "Named 2 of 5"},
+        {{"262-01", "310-260"}, {"MTS", telekom, us, "", "MTS\tbis"}, "Named 2 of 5"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"use-operator-names", "table.bin", "out.bin"};
+        args.insert(args.end(), c.codes.begin(), c.codes.end());
+        const run_result r = run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, std::string(c.said) + " networks into out.bin.\n");
+        std::vector<operator_record> expected = sample;
+        for (size_t i = 0; i < expected.size(); ++i)
+            expected[i].name = c.names[i];
+        EXPECT_EQ(read_file(dir / "out.bin"), format_operator_table(expected));
+        std::filesystem::remove(dir / "out.bin");
+    }
+}
+
 TEST_F(OperatorTableTool, MakeAndPrintStillServeTheDemo) {
     write_file(dir / "list.txt", "# comment\r\n250 01 MTS\r\n310 260 T-Mobile US\n");
     ASSERT_EQ(run({"make", "list.txt", "made.bin"}).status, 0);
@@ -197,6 +225,9 @@ TEST_F(OperatorTableTool, BadInputIsRefusedWithAMessageAndWritesNothing) {
         {{"import", "table.bin", "missing.csv", "out.bin"}, "can't read missing.csv"},
         {{"import", "table.bin", "bad.csv", "out.bin"},
          "bad.csv, line 2: the key is not four bytes in hex. Nothing was written."},
+        {{"use-operator-names", "table.bin", "out.bin", "250", "25-01"},
+         "25-01 is not a network code (MCC or MCC-MNC). Nothing was written."},
+        {{"use-operator-names", "table.bin", "exists.bin"}, "exists.bin already exists"},
     };
     const size_t files = file_count();
     for (const auto& c : cases) {
