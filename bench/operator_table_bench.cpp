@@ -74,6 +74,7 @@ void copy_full_table(benchmark::State& state) {
 // 5000 records of networks the data knows and some it does not, named as phones name them.
 networks_model model_of_5000() {
     networks_model model;
+    model.letters = western_letters();
     std::vector<operator_record> records;
     for (int i = 0; i < 5000; ++i) {
         const std::string key = {'\x52', static_cast<char>(0xF0 | i % 10),

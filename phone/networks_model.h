@@ -21,7 +21,7 @@ constexpr int network_number_column = 5;
 extern const char* const network_column_headers[network_column_count];
 
 struct networks_model {
-    code_page_letters letters = western_letters();  // the system's, set once at start
+    code_page_letters letters;  // the system's: set before the first load (western_letters())
     std::vector<operator_record> records;           // the names now, in table order
     std::vector<std::string> kept_names;  // as last read, opened, written or saved
     // Each record's network, country, operator (in the system's code page) and key, as shown.

@@ -12,7 +12,8 @@
 
 namespace {
 
-networks_model model;
+// On the heap: a global of its size would be stored in the program file.
+networks_model& model = *new networks_model;
 int arrow_column = -1;  // the sort the header's arrow shows
 int arrow_direction = 0;
 

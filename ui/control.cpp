@@ -4,10 +4,14 @@
 // platform) has no window, and nothing is done for it.
 #include "ui/control.h"
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstring>
 
 #include "ui/control_table.h"
+#include "ui/display_scale.h"
 #include "ui/tab_pages.h"
 
 namespace {
@@ -124,23 +128,23 @@ window_handle control_handle(int number) {
 int control_width(int number) {
     const control_entry* entry = existing(number);
     const RECT area = entry != nullptr ? rect_in_parent(entry->handle) : RECT{};
-    return area.right - area.left;
+    return to_layout(area.right - area.left);
 }
 
 int control_height(int number) {
     const control_entry* entry = existing(number);
     const RECT area = entry != nullptr ? rect_in_parent(entry->handle) : RECT{};
-    return area.bottom - area.top;
+    return to_layout(area.bottom - area.top);
 }
 
 int control_left(int number) {
     const control_entry* entry = existing(number);
-    return entry != nullptr ? rect_in_parent(entry->handle).left : 0;
+    return entry != nullptr ? to_layout(rect_in_parent(entry->handle).left) : 0;
 }
 
 int control_top(int number) {
     const control_entry* entry = existing(number);
-    return entry != nullptr ? rect_in_parent(entry->handle).top : 0;
+    return entry != nullptr ? to_layout(rect_in_parent(entry->handle).top) : 0;
 }
 
 void move_control(int number, int x, int y, int width, int height) {
@@ -149,9 +153,9 @@ void move_control(int number, int x, int y, int width, int height) {
         return;
     }
     const RECT area = rect_in_parent(entry->handle);
-    MoveWindow(entry->handle, x == -1 ? area.left : x, y == -1 ? area.top : y,
-               width == -1 ? area.right - area.left : width,
-               height == -1 ? area.bottom - area.top : height, TRUE);
+    MoveWindow(entry->handle, x == -1 ? area.left : to_pixels(x), y == -1 ? area.top : to_pixels(y),
+               width == -1 ? area.right - area.left : to_pixels(width),
+               height == -1 ? area.bottom - area.top : to_pixels(height), TRUE);
     char class_name[8] = {};
     GetClassNameA(entry->handle, class_name, sizeof class_name);
     if (std::strncmp(class_name, "Butt", 4) == 0) {
@@ -220,5 +224,26 @@ void set_control_item_text(int number, int index, const std::string& text, int v
     const control_entry* entry = existing(number);
     if (entry != nullptr && entry->kind->set_item_text != nullptr) {
         entry->kind->set_item_text(entry->handle, index, text, value);
+    }
+}
+
+void rescale_controls(int old_dpi, int new_dpi) {
+    const auto scale = [old_dpi, new_dpi](LONG length) {
+        return MulDiv(static_cast<int>(length), new_dpi, old_dpi);
+    };
+    for (int number = 0; number < control_capacity(); ++number) {
+        HWND handle = control_entry_of(number).handle;
+        if (handle == nullptr)
+            continue;
+        const RECT area = rect_in_parent(handle);
+        MoveWindow(handle, scale(area.left), scale(area.top), scale(area.right - area.left),
+                   scale(area.bottom - area.top), TRUE);
+        HWND headers = reinterpret_cast<HWND>(SendMessageA(handle, LVM_GETHEADER, 0, 0));
+        const int columns =
+            headers != nullptr ? static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0)) : 0;
+        for (int column = 0; column < columns; ++column)
+            SendMessageA(handle, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                         scale(static_cast<LONG>(SendMessageA(handle, LVM_GETCOLUMNWIDTH,
+                                                              static_cast<WPARAM>(column), 0))));
     }
 }

@@ -23,3 +23,7 @@ void close_container();
 // Font of the controls created from now on: a platform font handle, or -1 for the
 // default font.
 void set_control_font(std::intptr_t font);
+// Every control gets the font of the layout DPI (after it changed).
+void refont_controls();
+// Every control's place and size, and a list's column widths, from one DPI to another.
+void rescale_controls(int old_dpi, int new_dpi);

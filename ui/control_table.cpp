@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ui/control_container.h"
+#include "ui/display_scale.h"
 #include "ui/window_table.h"
 
 namespace {
@@ -24,8 +25,21 @@ HWND container = nullptr;
 std::array<HWND, container_stack_room> container_stack = {};
 int container_depth = 0;
 
+HFONT scaled_font = nullptr;  // made for the layout DPI above 96
+int scaled_font_dpi = 0;
+
+// The stock font at 96 DPI; above it the same size of type, made once per DPI.
 HFONT default_font() {
-    return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    const int dpi = layout_dpi();
+    if (dpi == base_dpi)
+        return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+    if (scaled_font == nullptr || scaled_font_dpi != dpi) {
+        scaled_font = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Microsoft Sans Serif");
+        scaled_font_dpi = dpi;
+    }
+    return scaled_font;
 }
 HFONT control_font = nullptr;
 bool option_group = false;
@@ -38,6 +52,7 @@ void init_control_layer() {
     container = nullptr;
     container_stack.fill(nullptr);
     container_depth = 0;
+    set_layout_dpi(system_dpi());
     control_font = default_font();
     option_group = false;
     InitCommonControls();
@@ -68,7 +83,8 @@ bool store_control(int number, HWND handle, const control_kind* kind) {
 
 HWND create_child_control(int number, DWORD extended_style, const char* class_name, DWORD style,
                           const std::string& text, int x, int y, int width, int height) {
-    return CreateWindowExA(extended_style, class_name, text.c_str(), style, x, y, width, height,
+    return CreateWindowExA(extended_style, class_name, text.c_str(), style, to_pixels(x),
+                           to_pixels(y), to_pixels(width), to_pixels(height),
                            container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(number)),
                            program_instance(), nullptr);
 }
@@ -113,6 +129,17 @@ bool push_container() {
     }
     container_stack[container_depth++] = container;
     return true;
+}
+
+void refont_controls() {
+    HFONT old = scaled_font;
+    control_font = default_font();
+    for (const control_entry& entry : control_table) {
+        if (entry.handle != nullptr)
+            SendMessageA(entry.handle, WM_SETFONT, reinterpret_cast<WPARAM>(control_font), TRUE);
+    }
+    if (old != nullptr && old != scaled_font)
+        DeleteObject(old);
 }
 
 void set_control_font(std::intptr_t font) {

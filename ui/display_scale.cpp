@@ -15,6 +15,8 @@ Entry user32_entry(const char* name) {
     return reinterpret_cast<Entry>(reinterpret_cast<void (*)()>(address));
 }
 
+int dpi_now = base_dpi;
+
 }  // namespace
 
 int scaled_length(int length, int dpi) {
@@ -38,4 +40,20 @@ int window_dpi(window_handle window) {
     const int dpi =
         for_window != nullptr && window != nullptr ? static_cast<int>(for_window(window)) : 0;
     return dpi > 0 ? dpi : system_dpi();
+}
+
+int layout_dpi() {
+    return dpi_now;
+}
+
+void set_layout_dpi(int dpi) {
+    dpi_now = dpi > 0 ? dpi : base_dpi;
+}
+
+int to_pixels(int length) {
+    return scaled_length(length, dpi_now);
+}
+
+int to_layout(int pixels) {
+    return unscaled_length(pixels, dpi_now);
 }

@@ -15,3 +15,11 @@ int unscaled_length(int length, int dpi);
 int system_dpi();
 // The DPI of the screen the window is on; the system's where Windows can't tell.
 int window_dpi(window_handle window);
+
+// The layer lays out at one DPI (the system's at start, a window's after it moved to another
+// screen): every position and size the application gives or is given is in 96-DPI units, which
+// the layer turns into pixels at that DPI and back. At 96 DPI both are the same numbers.
+int layout_dpi();
+void set_layout_dpi(int dpi);
+int to_pixels(int length);
+int to_layout(int pixels);

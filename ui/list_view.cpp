@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include "ui/control_table.h"
+#include "ui/display_scale.h"
 #include "ui/list_view_notice.h"
 #include "ui/list_view_store.h"
 
@@ -96,7 +97,7 @@ void add_list_view_column(int number, const std::string& header, int width) {
     LVCOLUMNA column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<char*>(header.c_str());
-    column.cx = width;
+    column.cx = to_pixels(width);
     column.iSubItem = count;
     SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(count),
                  reinterpret_cast<LPARAM>(&column));

@@ -9,6 +9,8 @@
 #include <array>
 #include <vector>
 
+#include "ui/display_scale.h"
+
 namespace {
 
 // Numbers 0 to capacity are usable: the table has capacity + 1 entries.
@@ -56,7 +58,8 @@ void add_status_field(int width) {
     if (field_count >= status_field_limit) {
         return;
     }
-    field_edges[field_count] = width + (field_count > 0 ? field_edges[field_count - 1] : 0);
+    field_edges[field_count] =
+        to_pixels(width) + (field_count > 0 ? field_edges[field_count - 1] : 0);
     ++field_count;
     if (current_status_bar != nullptr) {
         SendMessageA(current_status_bar, SB_SETPARTS, static_cast<WPARAM>(field_count),

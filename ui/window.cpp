@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "ui/event_state.h"
+#include "ui/display_scale.h"
+#include "ui/window_icon.h"
 #include "ui/window_procedure.h"
 #include "ui/window_table.h"
 
@@ -144,7 +146,7 @@ window_handle open_window(int number, int x, int y, int width, int height, int f
 
     int style = flags;
     const centring mode = take_centring(style);
-    RECT outer = {x, y, x + width, y + height};
+    RECT outer = {x, y, x + to_pixels(width), y + to_pixels(height)};
     AdjustWindowRect(&outer, static_cast<DWORD>(style), FALSE);
     const int outer_width = outer.right - outer.left;
     const int outer_height = outer.bottom - outer.top;
@@ -165,6 +167,7 @@ window_handle open_window(int number, int x, int y, int width, int height, int f
         return nullptr;
     }
     current = handle;
+    set_window_icons(handle, layout_dpi());
     give_accelerators(record);
     return handle;
 }

@@ -2,6 +2,7 @@
 // decision of its own: they hand the current window's handle to the platform.
 #include "ui/window_geometry.h"
 
+#include "ui/display_scale.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
@@ -40,7 +41,7 @@ void resize_current_window(int width, int height) {
     if (window == nullptr) {
         return;
     }
-    RECT outer = {0, 0, width, height};
+    RECT outer = {0, 0, to_pixels(width), to_pixels(height)};
     AdjustWindowRect(&outer, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE);
     SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER);
@@ -57,7 +58,7 @@ int current_window_width() {
     if (current_window() != nullptr) {
         GetClientRect(current_window(), &client);
     }
-    return client.right;
+    return to_layout(client.right);
 }
 
 int current_window_height() {
@@ -67,7 +68,7 @@ int current_window_height() {
     }
     RECT client = {};
     GetClientRect(window, &client);
-    return client.bottom + (GetMenu(window) != nullptr ? GetSystemMetrics(SM_CYMENU) : 0);
+    return to_layout(client.bottom + (GetMenu(window) != nullptr ? GetSystemMetrics(SM_CYMENU) : 0));
 }
 
 int current_window_left() {

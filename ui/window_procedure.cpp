@@ -8,12 +8,15 @@
 #include <commctrl.h>
 #include <cstring>
 
+#include "ui/control_container.h"
+#include "ui/display_scale.h"
 #include "ui/event.h"
 #include "ui/event_state.h"
 #include "ui/focus_navigation.h"
 #include "ui/list_view.h"
 #include "ui/list_view_notice.h"
 #include "ui/status_bar.h"
+#include "ui/window_icon.h"
 #include "ui/tab_pages.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
@@ -158,9 +161,26 @@ void follow_size(HWND window, WPARAM wparam, LPARAM lparam) {
     fit_status_bars(window);
     const window_sizing sizing = sizing_of(window);
     if (sizing.lay_out != nullptr && wparam != SIZE_MINIMIZED) {
-        sizing.lay_out(LOWORD(lparam), HIWORD(lparam));
+        sizing.lay_out(to_layout(LOWORD(lparam)), to_layout(HIWORD(lparam)));
     }
     PostMessageA(window, message_size_notice, wparam, lparam);
+}
+
+// The window moved to a screen of another DPI: the controls keep their places in 96-DPI units
+// at the new DPI, with its font, and the window takes the rectangle Windows suggests (its
+// lay_out then places the growing controls). Lists keep their rows, selection and scrolling.
+void follow_dpi(HWND window, int dpi, const RECT* suggested) {
+    const int old_dpi = layout_dpi();
+    if (dpi <= 0 || dpi == old_dpi)
+        return;
+    set_layout_dpi(dpi);
+    rescale_controls(old_dpi, dpi);
+    refont_controls();
+    set_window_icons(window, dpi);
+    if (suggested != nullptr)
+        SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void limit_size(HWND window, MINMAXINFO* limits) {
@@ -168,7 +188,7 @@ void limit_size(HWND window, MINMAXINFO* limits) {
     if (sizing.min_width <= 0 || sizing.min_height <= 0) {
         return;
     }
-    RECT outer = {0, 0, sizing.min_width, sizing.min_height};
+    RECT outer = {0, 0, to_pixels(sizing.min_width), to_pixels(sizing.min_height)};
     AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
     limits->ptMinTrackSize = {outer.right - outer.left, outer.bottom - outer.top};
@@ -207,6 +227,9 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
             return 0;
         case WM_SIZE:
             follow_size(window, wparam, lparam);
+            return 0;
+        case WM_DPICHANGED:
+            follow_dpi(window, LOWORD(wparam), reinterpret_cast<const RECT*>(lparam));
             return 0;
         case WM_GETMINMAXINFO:
             limit_size(window, reinterpret_cast<MINMAXINFO*>(lparam));

@@ -122,6 +122,7 @@ void check_model(const networks_model& model, const std::vector<operator_record>
 
 void check_model_operations(const std::vector<operator_record>& loaded, const std::string& steps) {
     networks_model model;
+    model.letters = western_letters();
     load_networks(model, loaded);
     std::vector<bool> touched(loaded.size(), false);
     for (const char step : steps) {
