@@ -228,8 +228,10 @@ void set_control_item_text(int number, int index, const std::string& text, int v
 }
 
 void rescale_controls(int old_dpi, int new_dpi) {
+    // Through 96-DPI units, which give back the lengths the application laid out: no rounding
+    // piles up from one screen to the next.
     const auto scale = [old_dpi, new_dpi](LONG length) {
-        return MulDiv(static_cast<int>(length), new_dpi, old_dpi);
+        return scaled_length(unscaled_length(static_cast<int>(length), old_dpi), new_dpi);
     };
     for (int number = 0; number < control_capacity(); ++number) {
         HWND handle = control_entry_of(number).handle;

@@ -27,6 +27,7 @@ constexpr int command_control_id = -10000;  // a control with this id raises com
 constexpr int class_name_room = 50;
 
 window_callback callback = nullptr;
+HWND focus_kept = nullptr;  // the control that had the focus when its window was deactivated
 
 bool class_begins_with(HWND window, const char* prefix) {
     char name[class_name_room] = {};
@@ -183,6 +184,22 @@ void follow_dpi(HWND window, int dpi, const RECT* suggested) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// As a dialog box does: the control with the focus keeps it while a message box, a file dialog
+// or another program is in front; true when the focus went back to it.
+bool keep_focus(HWND window, WPARAM activation) {
+    if (LOWORD(activation) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window, focus))
+            focus_kept = focus;
+        return false;
+    }
+    if (focus_kept == nullptr || !IsChild(window, focus_kept) || !IsWindowVisible(focus_kept) ||
+        !IsWindowEnabled(focus_kept) || HIWORD(activation) != 0)
+        return false;
+    SetFocus(focus_kept);
+    return true;
+}
+
 void limit_size(HWND window, MINMAXINFO* limits) {
     const window_sizing sizing = sizing_of(window);
     if (sizing.min_width <= 0 || sizing.min_height <= 0) {
@@ -228,6 +245,10 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_SIZE:
             follow_size(window, wparam, lparam);
             return 0;
+        case WM_ACTIVATE:
+            if (keep_focus(window, wparam))
+                return 0;
+            return DefWindowProcA(window, message, wparam, lparam);
         case WM_DPICHANGED:
             follow_dpi(window, LOWORD(wparam), reinterpret_cast<const RECT*>(lparam));
             return 0;

@@ -334,9 +334,11 @@ TEST_F(networks_page_test, SpreadsheetFileRenamesTheListOnly) {
 TEST_F(networks_page_test, RefusalsWriteNothing) {
     const std::string old_table = table_bytes(sample_records());
     connected_phone_with(old_table);
+    SetFocus(control(write_button));
     click(write_button);  // nothing read or opened yet
     expect_refused(
         "There is no table to write.\nRead the phone's table or open a table file first.");
+    EXPECT_EQ(GetFocus(), control(write_button));  // back where it was before the box
     click(read_button);
 
     write_file(files / "damaged.bin", old_table.substr(0, old_table.size() - 2));
