@@ -451,7 +451,7 @@ TEST_F(networks_page_test, ContextMenuByKeyboardAndMouse) {
     EXPECT_EQ(shown(0, 0) + shown(1, 0) + shown(2, 0), "MTS*" + network_operator("250-02") + "Mega");
 
     set_control_state(network_list, 0);
-    RECT row = {LVIR_BOUNDS};
+    RECT row = {LVIR_BOUNDS, 0, 0, 0};
     SendMessageA(list, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
     const LPARAM at = MAKELPARAM(row.left + 4, row.top + 2);
     choose([list, at] {
