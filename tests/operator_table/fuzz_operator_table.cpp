@@ -93,75 +93,69 @@ void check_name_sheet(const std::string& sheet) {
     check(same.refusal.empty() && same.renamed == 0, "a file written is taken as it is");
 }
 
-// The obvious rules after each operation: records, keys and order change only by a load; the
-// renamed count is the rows whose name differs from the loaded one; the shown rows are those
-// that hold the find text (renamed ones stay until the text or the order changes), each once.
-void check_model(const networks_model& model, const std::vector<operator_record>& loaded,
-                 const std::vector<bool>& touched) {
-    check(model.records.size() == loaded.size(), "the model keeps its records");
-    size_t renamed = 0;
-    for (size_t row = 0; row < loaded.size(); ++row) {
-        check(model.records[row].key == loaded[row].key, "keys and order stay");
-        renamed += model.records[row].name != loaded[row].name;
-    }
-    check(renamed_network_count(model) == renamed, "renamed counts the names changed");
-    std::vector<int> times(loaded.size(), 0);
-    for (int row : model.shown) {
-        check(row >= 0 && static_cast<size_t>(row) < loaded.size(), "shown rows exist");
-        ++times[static_cast<size_t>(row)];
-    }
-    for (size_t row = 0; row < loaded.size(); ++row) {
-        std::string text;
-        for (int column = 0; column < 4; ++column)
-            text += lower_case_text(model.letters, network_cell(model, static_cast<int>(row), column)) + '\n';
-        const bool holds = text.find(model.find_text) != std::string::npos;
-        check(times[row] <= 1, "a row is shown once");
-        check(touched[row] || (times[row] == 1) == holds, "the shown rows hold the find text");
-    }
-}
-
+// A sequence of the Networks page's operations, a byte each, on the records, checked after each
+// against the obvious rules: records, keys and order change only by a load; the renamed count is
+// the rows whose name differs from the loaded one; the rows shown are those that hold the find
+// text (a row renamed since the last find or sort stays), each once.
 void check_model_operations(const std::vector<operator_record>& loaded, const std::string& steps) {
     networks_model model;
     model.letters = western_letters();
     load_networks(model, loaded);
-    std::vector<bool> touched(loaded.size(), false);
+    std::vector<bool> renamed_since(loaded.size(), false);
     for (const char step : steps) {
         const unsigned byte = static_cast<unsigned char>(step);
         std::vector<int> rows;
         for (size_t row = byte % 3; row < loaded.size(); row += 1 + byte % 5)
             rows.push_back(static_cast<int>(row));
-        const bool shows_again = byte % 8 >= 2;  // the rows shown follow the find text again
+        std::vector<operator_record> sheet = model.records;
         switch (byte % 8) {
             case 0:
-                rename_networks(model, rows, std::string(1 + byte % 3, static_cast<char>(byte)));
+                rename_networks(model, rows, std::string(1 + byte % 3, step));
                 break;
             case 1:
                 use_operator_names(model, rows);
                 break;
             case 2:
-            case 3:
                 discard_renames(model);
                 break;
-            case 4:
+            case 3:
                 sort_networks_by(model, static_cast<int>(byte / 8 % network_column_count));
                 break;
-            case 5: {
-                std::vector<operator_record> renamed = model.records;
+            case 4:
                 for (int row : rows)
-                    renamed[static_cast<size_t>(row)].name = step;
-                rename_networks_after(model, renamed);
+                    sheet[static_cast<size_t>(row)].name = step;
+                rename_networks_after(model, sheet);
                 break;
-            }
             default:
-                find_networks(model, byte % 8 == 6 ? std::string(1, static_cast<char>(byte / 8 + 'A'))
-                                                   : std::string());
+                find_networks(model,
+                              byte % 2 ? std::string(1, static_cast<char>(byte / 8 + 'A')) : "");
                 break;
         }
-        for (int row : rows)
-            touched[static_cast<size_t>(row)] = touched[static_cast<size_t>(row)] || byte % 8 < 2;
-        if (shows_again)
-            touched.assign(loaded.size(), false);
-        check_model(model, loaded, touched);
+        for (size_t row = 0; row < loaded.size(); ++row)
+            renamed_since[row] =
+                byte % 8 < 2 &&
+                (renamed_since[row] || std::count(rows.begin(), rows.end(), static_cast<int>(row)));
+        check(renamed_network_count(model) == static_cast<size_t>(std::count_if(
+                                                  loaded.begin(), loaded.end(),
+                                                  [&](const operator_record& r) {
+                                                      return model.records[&r - &loaded[0]].name !=
+                                                             r.name;
+                                                  })),
+              "renamed counts the names changed");
+        for (size_t row = 0; row < loaded.size(); ++row) {
+            check(model.records[row].key == loaded[row].key, "keys and order stay");
+            std::string text;
+            for (int column = 0; column < 4; ++column)
+                text += lower_case_text(model.letters,
+                                        network_cell(model, static_cast<int>(row), column)) +
+                        '\n';
+            const long times =
+                std::count(model.shown.begin(), model.shown.end(), static_cast<int>(row));
+            check(times <= 1, "a row is shown once");
+            check(renamed_since[row] ||
+                      (times == 1) == (text.find(model.find_text) != std::string::npos),
+                  "the shown rows hold the find text");
+        }
     }
 }
 

@@ -19,12 +19,10 @@ TEST(CodePageLetters, TheSystemsTablesFoldAsTheirCodePagesLettersDo) {
         for (int code = 0; code < 256; ++code)
             EXPECT_EQ(built.lower[code], c.expected.lower[code]) << c.code_page << " " << code;
     }
-    const code_page_letters cyrillic = letters_of_code_page(1251);
-    bool lacking = false;
-    EXPECT_EQ(text_of_data(cyrillic, "Telef\xF3nica \xA9", lacking), "Telef?nica \xA9");
+    bool lacking = false;  // the network data's "ó" a Cyrillic system lacks, its "©" not
+    EXPECT_EQ(text_of_data(letters_of_code_page(1251), "Telef\xF3nica \xA9", lacking),
+              "Telef?nica \xA9");
     EXPECT_TRUE(lacking);
-    EXPECT_EQ(text_of_data(letters_of_code_page(1252), "Telef\xF3nica", lacking), "Telef\xF3nica");
-    EXPECT_FALSE(lacking);
 }
 
 }  // namespace
