@@ -14,8 +14,9 @@
 
 namespace {
 
-// The columns' widths, in the order of network_column_headers.
-constexpr int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
+// The columns' widths, in the order of network_column_headers: as the page opens, or as the
+// user left them (Window.ini).
+std::vector<int> column_widths = {90, 60, 110, 90, 72, 44};
 
 struct button {
     int number;
@@ -58,6 +59,20 @@ void build_networks_page() {
     lay_out_networks_page();
     // What a Read, an Open..., a failed Patch or the question at start put in the model.
     attach_network_list();
+}
+
+void keep_network_column_widths(const std::vector<int>& widths) {
+    if (widths.size() == column_widths.size())
+        column_widths = widths;
+}
+
+std::vector<int> network_column_widths() {
+    if (control_handle(network_list) == nullptr)
+        return column_widths;
+    std::vector<int> widths;
+    for (int column = 0; column < network_column_count; ++column)
+        widths.push_back(list_view_column_width(network_list, column));
+    return widths;
 }
 
 void lay_out_networks_page() {

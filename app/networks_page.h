@@ -3,6 +3,8 @@
 // events.
 #pragma once
 
+#include <vector>
+
 // Makes the page's controls (the page is the container) and shows the list's records: what a
 // Read, Open..., a failed Patch or the question at start put there before the page was built.
 void build_networks_page();
@@ -17,3 +19,8 @@ void focus_find_box();
 // runs the procedure of a button of the page, a find or a sort. Other controls' events change
 // nothing else.
 void handle_networks_event(int control);
+
+// The list's column widths (96-DPI units): kept from the last run before the page is built, and
+// as the user left them.
+void keep_network_column_widths(const std::vector<int>& widths);
+std::vector<int> network_column_widths();
