@@ -1,5 +1,7 @@
 #include "app/networks_page.h"
 
+#include <algorithm>
+
 #include "procedures/networks_files.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
@@ -16,7 +18,11 @@ namespace {
 
 // The columns' widths, in the order of network_column_headers: as the page opens, or as the
 // user left them (Window.ini).
+<<<<<<< Updated upstream
 std::vector<int> column_widths = {90, 60, 110, 90, 72, 44};
+=======
+int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
+>>>>>>> Stashed changes
 
 struct button {
     int number;
@@ -61,6 +67,7 @@ void build_networks_page() {
     attach_network_list();
 }
 
+<<<<<<< Updated upstream
 void keep_network_column_widths(const std::vector<int>& widths) {
     if (widths.size() == column_widths.size())
         column_widths = widths;
@@ -73,6 +80,17 @@ std::vector<int> network_column_widths() {
     for (int column = 0; column < network_column_count; ++column)
         widths.push_back(list_view_column_width(network_list, column));
     return widths;
+=======
+void keep_network_column_widths(const int* widths) {
+    std::copy(widths, widths + network_column_count, column_widths);
+}
+
+void network_column_widths(int* widths) {
+    for (int column = 0; column < network_column_count; ++column)
+        widths[column] = control_handle(network_list) == nullptr
+                             ? column_widths[column]
+                             : list_view_column_width(network_list, column);
+>>>>>>> Stashed changes
 }
 
 void lay_out_networks_page() {

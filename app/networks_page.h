@@ -22,5 +22,10 @@ void handle_networks_event(int control);
 
 // The list's column widths (96-DPI units): kept from the last run before the page is built, and
 // as the user left them.
+<<<<<<< Updated upstream
 void keep_network_column_widths(const std::vector<int>& widths);
 std::vector<int> network_column_widths();
+=======
+void keep_network_column_widths(const int* widths);  // network_column_count of them
+void network_column_widths(int* widths);
+>>>>>>> Stashed changes
