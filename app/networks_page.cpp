@@ -18,11 +18,7 @@ namespace {
 
 // The columns' widths, in the order of network_column_headers: as the page opens, or as the
 // user left them (Window.ini).
-<<<<<<< Updated upstream
-std::vector<int> column_widths = {90, 60, 110, 90, 72, 44};
-=======
 int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
->>>>>>> Stashed changes
 
 struct button {
     int number;
@@ -67,20 +63,6 @@ void build_networks_page() {
     attach_network_list();
 }
 
-<<<<<<< Updated upstream
-void keep_network_column_widths(const std::vector<int>& widths) {
-    if (widths.size() == column_widths.size())
-        column_widths = widths;
-}
-
-std::vector<int> network_column_widths() {
-    if (control_handle(network_list) == nullptr)
-        return column_widths;
-    std::vector<int> widths;
-    for (int column = 0; column < network_column_count; ++column)
-        widths.push_back(list_view_column_width(network_list, column));
-    return widths;
-=======
 void keep_network_column_widths(const int* widths) {
     std::copy(widths, widths + network_column_count, column_widths);
 }
@@ -90,7 +72,6 @@ void network_column_widths(int* widths) {
         widths[column] = control_handle(network_list) == nullptr
                              ? column_widths[column]
                              : list_view_column_width(network_list, column);
->>>>>>> Stashed changes
 }
 
 void lay_out_networks_page() {

@@ -3,8 +3,6 @@
 // events.
 #pragma once
 
-#include <vector>
-
 // Makes the page's controls (the page is the container) and shows the list's records: what a
 // Read, Open..., a failed Patch or the question at start put there before the page was built.
 void build_networks_page();
@@ -22,10 +20,5 @@ void handle_networks_event(int control);
 
 // The list's column widths (96-DPI units): kept from the last run before the page is built, and
 // as the user left them.
-<<<<<<< Updated upstream
-void keep_network_column_widths(const std::vector<int>& widths);
-std::vector<int> network_column_widths();
-=======
 void keep_network_column_widths(const int* widths);  // network_column_count of them
 void network_column_widths(int* widths);
->>>>>>> Stashed changes

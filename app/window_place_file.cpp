@@ -9,18 +9,12 @@
 #include "runtime/program_directory.h"
 #include "runtime/whole_file.h"
 #include "runtime/window_place.h"
-<<<<<<< Updated upstream
-#include "ui/display_scale.h"
-#include "ui/window.h"
-
-=======
 #include "phone/networks_model.h"
 #include "ui/display_scale.h"
 #include "ui/window.h"
 
 static_assert(window_place_columns == network_column_count, "a width a column of the list");
 
->>>>>>> Stashed changes
 namespace {
 
 constexpr char place_file[] = "Window.ini";
@@ -45,11 +39,7 @@ bool mostly_on_a_screen(const RECT& rect) {
 
 void place_main_window() {
     std::string text;
-<<<<<<< Updated upstream
-    window_place place;
-=======
     window_place place = {};
->>>>>>> Stashed changes
     if (read_whole_file(path_beside_program(place_file), text, 4096) != whole_file_read::read ||
         !parse_window_place(text, place))
         return;
@@ -84,21 +74,12 @@ void keep_main_window_place() {
     if (window == nullptr || !GetWindowPlacement(window, &shown))
         return;
     const RECT& normal = shown.rcNormalPosition;
-<<<<<<< Updated upstream
-    window_place place;
-=======
     window_place place = {};
->>>>>>> Stashed changes
     place.x = to_layout(normal.left);
     place.y = to_layout(normal.top);
     place.width = to_layout(normal.right - normal.left);
     place.height = to_layout(normal.bottom - normal.top);
-<<<<<<< Updated upstream
-    place.maximized = IsZoomed(window) != FALSE;
-    place.columns = network_column_widths();
-=======
     place.maximized = IsZoomed(window) ? 1 : 0;
     network_column_widths(place.columns);
->>>>>>> Stashed changes
     replace_file(path_beside_program(place_file), format_window_place(place));
 }
