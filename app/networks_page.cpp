@@ -1,5 +1,7 @@
 #include "app/networks_page.h"
 
+#include <algorithm>
+
 #include "procedures/networks_files.h"
 #include "procedures/networks_list.h"
 #include "procedures/networks_read.h"
@@ -14,8 +16,9 @@
 
 namespace {
 
-// The columns' widths, in the order of network_column_headers.
-constexpr int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
+// The columns' widths, in the order of network_column_headers: as the page opens, or as the
+// user left them (Window.ini).
+int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
 
 struct button {
     int number;
@@ -58,6 +61,17 @@ void build_networks_page() {
     lay_out_networks_page();
     // What a Read, an Open..., a failed Patch or the question at start put in the model.
     attach_network_list();
+}
+
+void keep_network_column_widths(const int* widths) {
+    std::copy(widths, widths + network_column_count, column_widths);
+}
+
+void network_column_widths(int* widths) {
+    for (int column = 0; column < network_column_count; ++column)
+        widths[column] = control_handle(network_list) == nullptr
+                             ? column_widths[column]
+                             : list_view_column_width(network_list, column);
 }
 
 void lay_out_networks_page() {

@@ -17,3 +17,8 @@ void focus_find_box();
 // runs the procedure of a button of the page, a find or a sort. Other controls' events change
 // nothing else.
 void handle_networks_event(int control);
+
+// The list's column widths (96-DPI units): kept from the last run before the page is built, and
+// as the user left them.
+void keep_network_column_widths(const int* widths);  // network_column_count of them
+void network_column_widths(int* widths);

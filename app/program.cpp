@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/settings_file.h"
 #include "app/unfinished_write_check.h"
+#include "app/window_place_file.h"
 #include "phone/phone_library.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
@@ -49,6 +50,7 @@ int run_program(uint32_t random_seed) {
 
     settings values = read_settings();
     build_main_window(values.wait_seconds);
+    place_main_window();
 
     if (open_library(phone_library_number, phone_library_name) == 0) {
         show_message("Can't load Platform 2000 API dll. Program will be terminated!",
@@ -62,6 +64,7 @@ int run_program(uint32_t random_seed) {
 
     int32_t wait_seconds = values.wait_seconds;
     run_event_loop(wait_seconds);
+    keep_main_window_place();
 
     write_settings({get_control_state(wait_track_bar), next_start_count(values.start_count)});
     release_everything();

@@ -103,6 +103,11 @@ void add_list_view_column(int number, const std::string& header, int width) {
                  reinterpret_cast<LPARAM>(&column));
 }
 
+int list_view_column_width(int number, int column) {
+    return to_layout(static_cast<int>(
+        SendMessageA(handle_of(number), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
+}
+
 void set_list_view_source(int number, list_view_source source) {
     if (list_store* store = store_of(handle_of(number))) {
         store->source = source;

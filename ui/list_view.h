@@ -41,8 +41,9 @@ struct list_view_source {
 
 window_handle create_list_view(int number, int x, int y, int width, int height);
 
-// Appends a column with its header and width in pixels.
+// Appends a column with its header and width; the column's width now (as the user left it).
 void add_list_view_column(int number, const std::string& header, int width);
+int list_view_column_width(int number, int column);
 
 void set_list_view_source(int number, list_view_source source);
 

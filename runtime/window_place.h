@@ -1,0 +1,24 @@
+// Where the main window was when it closed, as Window.ini beside the program keeps it: lines
+// "x=", "y=", "width=", "height=", "maximized=" (0 or 1) and "columns=" (the Networks list's six
+// column widths, comma-separated), every length in 96-DPI units. Pure code: text in, text out.
+#pragma once
+
+#include <string>
+
+constexpr int window_place_columns = 6;
+
+struct window_place {
+    int x;
+    int y;
+    int width;  // the window's outer size when not maximised
+    int height;
+    int maximized;  // 0 or 1
+    int columns[window_place_columns];
+};
+
+// False for a text that is not a whole place: a line missing or out of order, a value that is no
+// number or out of range (a width or height below 1 or above 32767, a place beyond +-32767, a
+// column over 4000).
+bool parse_window_place(const std::string& text, window_place& place);
+
+std::string format_window_place(const window_place& place);
