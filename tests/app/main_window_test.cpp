@@ -6,7 +6,10 @@
 #include "app/main_window.h"
 #include "app/page_texts.h"
 #include "ui/control.h"
+#include "app/window_place_file.h"
 #include "procedures/networks_list.h"
+#include "runtime/program_directory.h"
+#include "runtime/whole_file.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/ui_layer.h"
 #include "ui/window.h"
@@ -145,6 +148,49 @@ TEST_F(main_window_test, LayoutAndFontFollowTheDpi) {
     }
     EXPECT_EQ(count_control_items(network_list), 3);
     EXPECT_EQ(get_control_state(network_list), 1);
+}
+
+// Window.ini: closed grown, with a column widened, and maximised, the window opens so; a place
+// off every screen opens centred at the kept size; a damaged file, or none, opens as always.
+TEST_F(main_window_test, OpensAsItWasLeft) {
+    const std::string file = path_beside_program("Window.ini");
+    const auto start = [] {
+        release_ui_layer();
+        init_ui_layer();
+        build_main_window(0);
+        place_main_window();
+        WINDOWPLACEMENT shown = {};
+        shown.length = sizeof shown;
+        GetWindowPlacement(window_of(main_window), &shown);
+        return shown.rcNormalPosition;
+    };
+    remove_file(file);
+    const RECT as_always = start();
+    set_control_state(tab_control, 3);
+    SendMessageA(control(network_list), LVM_SETCOLUMNWIDTH, 2, 150);
+    SetWindowPos(window_of(main_window), nullptr, 30, 40, 500, 400, SWP_NOZORDER);
+    ShowWindow(window_of(main_window), SW_MAXIMIZE);
+    keep_main_window_place();
+    const RECT grown = start(), kept = {30, 40, 530, 440};
+    EXPECT_TRUE(EqualRect(&grown, &kept));
+    EXPECT_TRUE(IsZoomed(window_of(main_window)));
+    set_control_state(tab_control, 3);
+    EXPECT_EQ(SendMessageA(control(network_list), LVM_GETCOLUMNWIDTH, 2, 0), 150);
+
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const std::string columns = "\r\nmaximized=0\r\ncolumns=90,60,110,90,72,44\r\n";
+    write_file(file, "x=5000\r\ny=5000\r\nwidth=400\r\nheight=300" + columns);
+    const RECT centred = start();
+    EXPECT_EQ(centred.left, (work.left + work.right - 400) / 2);
+    EXPECT_EQ(centred.bottom - centred.top, 300);
+    for (const std::string& damaged :
+         {std::string("x=1\r\n"), "x=1\r\ny=2\r\nwidth=-4\r\nheight=300" + columns}) {
+        write_file(file, damaged);
+        const RECT opened = start();
+        EXPECT_TRUE(EqualRect(&opened, &as_always)) << damaged;
+    }
+    remove_file(file);
 }
 
 }  // namespace
