@@ -120,7 +120,7 @@ LRESULT handle_notification(const NMHDR* header) {
         if (code == TCN_SELCHANGE) {
             raise(event_control_used, sender_id);
             show_selected_page(header->hwndFrom);
-            SetFocus(header->hwndFrom);
+            focus_shown_page(header->hwndFrom);
             return 0;
         }
         const int detail = click_detail(code);
