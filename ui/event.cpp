@@ -3,7 +3,6 @@
 #include "ui/event.h"
 
 #include "ui/event_state.h"
-#include "ui/tab_pages.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
@@ -18,7 +17,6 @@ int handle_taken_message(MSG& message) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    note_page_focus();
     int result = events.code;
     if (result == event_none) {
         result = static_cast<int>(message.message);

@@ -31,12 +31,6 @@ struct page_to_build {
 };
 std::vector<page_to_build> pages_to_build;
 
-struct page_focus {
-    HWND page;
-    HWND control;
-};
-std::vector<page_focus> kept_focus;
-
 // Runs the page's builder if it still waits for one, with the page as the container.
 void build_waiting_page(HWND page) {
     const auto waiting = std::find_if(pages_to_build.begin(), pages_to_build.end(),
@@ -165,33 +159,4 @@ void lay_out_pages(window_handle tab) {
         SetWindowPos(page_of(tab, index), nullptr, 0, 0, client.right - 4,
                      client.bottom - header_height - 4, resize_only);
     }
-}
-
-void note_page_focus() {
-    HWND focus = GetFocus();
-    HWND page = focus != nullptr ? GetParent(focus) : nullptr;
-    char tab_class[16] = {};
-    if (page == nullptr || GetClassNameA(GetParent(page), tab_class, sizeof tab_class) == 0 ||
-        lstrcmpiA(tab_class, WC_TABCONTROLA) != 0) {
-        return;  // not a control on a page (or the class name is longer: no tab control)
-    }
-    for (page_focus& each : kept_focus) {
-        if (each.page == page) {
-            each.control = focus;
-            return;
-        }
-    }
-    kept_focus.push_back({page, focus});
-}
-
-void focus_shown_page(window_handle tab) {
-    HWND page = page_of(tab, selected_index(tab));
-    for (const page_focus& each : kept_focus) {
-        if (each.page == page && IsChild(page, each.control) && IsWindowVisible(each.control) &&
-            IsWindowEnabled(each.control)) {
-            SetFocus(each.control);
-            return;
-        }
-    }
-    SetFocus(tab);
 }

@@ -28,9 +28,3 @@ void remove_tab_page(window_handle tab_control, int index);
 // was moved or resized.
 void show_selected_page(window_handle tab_control);
 void lay_out_pages(window_handle tab_control);
-
-// After each message: the control with the keyboard focus, when it is on a page, is kept as the
-// page's. When the user chooses another tab, the page shown gets the focus on the control it
-// kept, else the tab strip.
-void note_page_focus();
-void focus_shown_page(window_handle tab_control);

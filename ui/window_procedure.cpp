@@ -120,7 +120,7 @@ LRESULT handle_notification(const NMHDR* header) {
         if (code == TCN_SELCHANGE) {
             raise(event_control_used, sender_id);
             show_selected_page(header->hwndFrom);
-            focus_shown_page(header->hwndFrom);
+            SetFocus(header->hwndFrom);
             return 0;
         }
         const int detail = click_detail(code);
@@ -193,8 +193,9 @@ bool keep_focus(HWND window, WPARAM activation) {
             focus_kept = focus;
         return false;
     }
-    if (focus_kept == nullptr || !IsChild(window, focus_kept) || !IsWindowVisible(focus_kept) ||
-        !IsWindowEnabled(focus_kept) || HIWORD(activation) != 0)
+    // A click that activates the window puts the focus where it clicked.
+    if (LOWORD(activation) != WA_ACTIVE || focus_kept == nullptr || !IsChild(window, focus_kept) ||
+        !IsWindowVisible(focus_kept) || !IsWindowEnabled(focus_kept) || HIWORD(activation) != 0)
         return false;
     SetFocus(focus_kept);
     return true;
