@@ -1,0 +1,102 @@
+// The built program started on a screen of 144 DPI (run in a Wine prefix of that DPI by
+// scripts/wine-dpi-test): the window opens with the client size of that DPI, the tab control and
+// the Main page's controls at their 96-DPI places times 1.5, each caption of a button or label
+// fitting its control in the font of that DPI (save where the font grew more than the DPI).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "procedures/window_numbers.h"
+#include "tests/app/program_process.h"
+
+namespace {
+
+struct control_place {
+    int number;
+    int x, y, width, height;  // at 96 DPI
+};
+const control_place places[] = {
+    {tab_control, 0, 0, 290, 164},   {connect_button, 10, 10, 80, 20},
+    {patch_button, 100, 10, 80, 20}, {restart_button, 190, 10, 80, 20},
+    {name_field, 100, 40, 120, 20},  {name_label, 10, 44, 70, 20},
+    {wait_label, 10, 69, 270, 15},   {wait_track_bar, 10, 84, 270, 20},
+    {step_bar, 10, 105, 270, 12},    {overall_bar, 10, 120, 270, 12}};
+
+struct search {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK match(HWND child, LPARAM wanted) {
+    auto* each = reinterpret_cast<search*>(wanted);
+    if (GetDlgCtrlID(child) != each->id)
+        return TRUE;
+    each->found = child;
+    return FALSE;
+}
+
+// The window's control of the id, on whichever page; null when there is none.
+HWND descendant(HWND window, int id) {
+    search wanted = {id, nullptr};
+    EnumChildWindows(window, match, reinterpret_cast<LPARAM>(&wanted));
+    return wanted.found;
+}
+
+TEST(program_dpi_test, WindowIsLaidOutForTheScreensDpi) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ASSERT_EQ(dpi, 144) << "not run in the prefix of 144 DPI";
+    const std::string folder = make_scratch_folder();
+    ASSERT_TRUE(copy_beside_tests(program_file, folder));
+    ASSERT_TRUE(copy_beside_tests(library_file, folder));
+    ASSERT_TRUE(put_file(folder + "Sett.ings", "1\r\n99\r\n"));  // past the start notice
+    LOGFONTA look = {};
+    look.lfHeight = -MulDiv(8, dpi, 72);
+    look.lfCharSet = DEFAULT_CHARSET;
+    lstrcpyA(look.lfFaceName, "Microsoft Sans Serif");
+    HFONT font = CreateFontIndirectA(&look);
+    int checked = 0;
+    const program_run run = run_program_in(folder, folder, [&](HWND window) {
+        const auto at_dpi = [dpi](int length) { return MulDiv(length, dpi, 96); };
+        RECT client = {};
+        GetClientRect(window, &client);
+        EXPECT_EQ(client.right, at_dpi(290));
+        EXPECT_EQ(client.bottom, at_dpi(180));
+        for (const control_place& each : places) {
+            HWND control = descendant(window, each.number);
+            if (control == nullptr)
+                continue;  // a page not shown yet
+            ++checked;
+            RECT at = {};
+            GetWindowRect(control, &at);
+            MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&at), 2);
+            const RECT want = {at_dpi(each.x), at_dpi(each.y), at_dpi(each.x) + at_dpi(each.width),
+                               at_dpi(each.y) + at_dpi(each.height)};
+            EXPECT_TRUE(EqualRect(&at, &want)) << each.number;
+            char kind[16] = {}, text[100] = {};
+            GetClassNameA(control, kind, sizeof kind);
+            const int length = GetWindowTextA(control, text, sizeof text);
+            const bool button = std::string(kind) == "Button";
+            if (length == 0 || (!button && std::string(kind) != "Static"))
+                continue;
+            SIZE extent = {}, at_96 = {};
+            SelectObject(screen, GetStockObject(ANSI_VAR_FONT));
+            GetTextExtentPoint32A(screen, text, length, &at_96);
+            SelectObject(screen, font);
+            GetTextExtentPoint32A(screen, text, length, &extent);
+            EXPECT_LE(extent.cy, at_dpi(each.height)) << text;
+            if (extent.cx <= at_dpi(each.width) - (button ? at_dpi(6) : 0))
+                continue;
+            EXPECT_GT(extent.cx * 96, at_96.cx * dpi) << text;
+            std::printf("\"%s\" is %ld pixels wide in the font, its control %d\n", text,
+                        static_cast<long>(extent.cx), at_dpi(each.width));
+        }
+    });
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    remove_folder(folder);
+    EXPECT_TRUE(run.main_window_seen);
+    EXPECT_EQ(checked, 10);  // the tab control and the Main page
+}
+
+}  // namespace
