@@ -3,6 +3,7 @@
 #include "ui/event.h"
 
 #include "ui/event_state.h"
+#include "ui/tab_pages.h"
 #include "ui/window.h"
 #include "ui/window_table.h"
 
@@ -13,10 +14,12 @@ namespace {
 int handle_taken_message(MSG& message) {
     HWND active = GetActiveWindow();
     HACCEL accelerators = accelerator_table_of(active);
+    events.taken = message.message;
     if (accelerators == nullptr || !TranslateAcceleratorA(active, accelerators, &message)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    note_page_focus();
     int result = events.code;
     if (result == event_none) {
         result = static_cast<int>(message.message);

@@ -11,6 +11,7 @@ struct event_state {
     WPARAM wparam = 0;
     LPARAM lparam = 0;
     HWND window = nullptr;
+    UINT taken = 0;  // the message the current wait or poll took from the queue
 };
 
 extern event_state events;

@@ -47,8 +47,12 @@ int get_selection(HWND tab) {
 }
 
 void select_item(HWND tab, int index) {
+    HWND focus = GetFocus();
+    const bool on_page = focus != nullptr && IsChild(tab, focus);
     SendMessageA(tab, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     show_selected_page(tab);
+    if (on_page)  // not left on a hidden page
+        focus_shown_page(tab);
 }
 
 void get_caption(HWND tab, std::string& text) {

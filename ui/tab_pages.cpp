@@ -22,6 +22,8 @@ namespace {
 constexpr UINT show_on_top = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW;
 constexpr UINT resize_only = SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW;
 
+constexpr char focus_property[] = "korvane-tevra page focus";
+
 int page_count = 0;
 int header_height = 0;
 
@@ -74,6 +76,12 @@ HWND page_of(HWND tab, int index) {
         return nullptr;
     }
     return reinterpret_cast<HWND>(item.lParam);
+}
+
+bool is_tab_control(HWND window) {
+    char name[sizeof WC_TABCONTROLA + 1] = {};
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpiA(name, WC_TABCONTROLA) == 0;
 }
 
 int selected_index(HWND tab) {
@@ -159,4 +167,27 @@ void lay_out_pages(window_handle tab) {
         SetWindowPos(page_of(tab, index), nullptr, 0, 0, client.right - 4,
                      client.bottom - header_height - 4, resize_only);
     }
+}
+
+void note_page_focus() {
+    HWND focus = GetFocus();
+    if (focus == nullptr || (GetWindowLongPtrA(focus, GWL_STYLE) & WS_CHILD) == 0)
+        return;
+    for (HWND window = focus; window != nullptr && window != GetDesktopWindow();) {
+        HWND parent = GetAncestor(window, GA_PARENT);
+        if (window != focus && is_tab_control(parent)) {
+            SetPropA(window, focus_property, focus);  // window is the focused control's page
+            return;
+        }
+        window = parent;
+    }
+}
+
+void focus_shown_page(window_handle tab) {
+    HWND page = page_of(tab, selected_index(tab));
+    HWND kept = page != nullptr ? static_cast<HWND>(GetPropA(page, focus_property)) : nullptr;
+    if (kept != nullptr && IsChild(page, kept) && IsWindowVisible(kept) && IsWindowEnabled(kept))
+        SetFocus(kept);
+    else
+        SetFocus(tab);
 }

@@ -27,4 +27,10 @@ void remove_tab_page(window_handle tab_control, int index);
 // so far (after the user chose a tab), and sizes the pages again after the tab control
 // was moved or resized.
 void show_selected_page(window_handle tab_control);
+
+// Each page keeps the control it had focused last: note_page_focus notes the focused control
+// for its page (after every message taken); focus_shown_page gives the focus to the shown
+// page's control, or to the tab strip when the page has none that can take it.
+void note_page_focus();
+void focus_shown_page(window_handle tab_control);
 void lay_out_pages(window_handle tab_control);

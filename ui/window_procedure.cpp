@@ -120,7 +120,11 @@ LRESULT handle_notification(const NMHDR* header) {
         if (code == TCN_SELCHANGE) {
             raise(event_control_used, sender_id);
             show_selected_page(header->hwndFrom);
-            SetFocus(header->hwndFrom);
+            // Arrow keys on the strip go on choosing tabs; a click goes to the page's control.
+            if (events.taken == WM_KEYDOWN)
+                SetFocus(header->hwndFrom);
+            else
+                focus_shown_page(header->hwndFrom);
             return 0;
         }
         const int detail = click_detail(code);

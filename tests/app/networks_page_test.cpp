@@ -491,6 +491,23 @@ TEST_F(networks_page_test, KeyboardFocusGoesInReadingOrder) {
     SetKeyboardState(keys);
     EXPECT_EQ(GetFocus(), control(save_as_button));
 
+    // A tab clicked gives the focus to the control its page had last, else to the strip; arrow
+    // keys on the strip keep it there.
+    const auto click_tab = [this, tab](int index) {
+        RECT item = {};
+        SendMessageA(tab, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+        in_loop([&] { post_click(tab, item.left + 4, item.top + 4); }, [] { return true; });
+        EXPECT_EQ(get_control_state(tab_control), index);
+    };
+    click_tab(0);
+    EXPECT_EQ(GetFocus(), tab);
+    click_tab(3);
+    EXPECT_EQ(GetFocus(), control(save_as_button));
+    click_tab(0);
+    for (int step = 0; step < 3; ++step)
+        press(VK_RIGHT);
+    EXPECT_EQ(get_control_state(tab_control), 3);
+    EXPECT_EQ(GetFocus(), tab);
 }
 
 // A header click sorts the rows shown by its column, again reversed, a third time back to table
