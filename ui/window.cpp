@@ -124,7 +124,7 @@ void init_window_layer() {
     class_template.style = 0;
     class_template.lpfnWndProc = window_procedure;
     class_template.hInstance = program_instance();
-    class_template.hIcon = LoadIconA(program_instance(), MAKEINTRESOURCEA(1));
+    class_template.hIcon = nullptr;  // each window gets the icon for its DPI after it painted
     class_template.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     class_template.hbrBackground = background_brush;
     class_template.lpszClassName = page_class_name;
@@ -167,7 +167,7 @@ window_handle open_window(int number, int x, int y, int width, int height, int f
         return nullptr;
     }
     current = handle;
-    set_window_icons(handle, layout_dpi());
+    set_window_icons_after_paint(handle);
     give_accelerators(record);
     return handle;
 }

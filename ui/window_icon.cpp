@@ -8,6 +8,8 @@
 namespace {
 
 constexpr int program_icon = 1;  // the resource number of the program's icon
+// A timer's message comes after every paint the thread has waiting.
+constexpr UINT_PTR icon_timer = 0x6b74;
 
 void set_icon(HWND window, WPARAM which, int size) {
     HANDLE icon = LoadImageA(program_instance(), MAKEINTRESOURCEA(program_icon), IMAGE_ICON, size,
@@ -25,4 +27,16 @@ void set_icon(HWND window, WPARAM which, int size) {
 void set_window_icons(window_handle window, int dpi) {
     set_icon(window, ICON_SMALL, scaled_length(16, dpi));
     set_icon(window, ICON_BIG, scaled_length(32, dpi));
+}
+
+void set_window_icons_after_paint(window_handle window) {
+    SetTimer(window, icon_timer, USER_TIMER_MINIMUM, nullptr);
+}
+
+bool take_icon_timer(window_handle window, unsigned long long timer) {
+    if (timer != icon_timer)
+        return false;
+    KillTimer(window, icon_timer);
+    set_window_icons(window, layout_dpi());
+    return true;
 }

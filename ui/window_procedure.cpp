@@ -254,6 +254,10 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
             if (keep_focus(window, wparam))
                 return 0;
             return DefWindowProcA(window, message, wparam, lparam);
+        case WM_TIMER:
+            if (take_icon_timer(window, wparam))
+                return 0;
+            return DefWindowProcA(window, message, wparam, lparam);
         case WM_DPICHANGED:
             follow_dpi(window, LOWORD(wparam), reinterpret_cast<const RECT*>(lparam));
             return 0;

@@ -117,9 +117,22 @@ TEST_F(main_window_test, LayoutAndFontFollowTheDpi) {
         SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
     };
+    const auto icon_size = [window](WPARAM which) {
+        ICONINFO parts = {};
+        BITMAP image = {};
+        HICON icon = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, which, 0));
+        if (icon != nullptr && GetIconInfo(icon, &parts)) {
+            GetObjectA(parts.hbmColor, sizeof image, &image);
+            DeleteObject(parts.hbmColor);
+            DeleteObject(parts.hbmMask);
+        }
+        return image.bmWidth;
+    };
     for (int dpi : {120, 144, 192, 96}) {
         SCOPED_TRACE(dpi);
         send_dpi(dpi);
+        EXPECT_EQ(icon_size(ICON_SMALL), MulDiv(16, dpi, 96));
+        EXPECT_EQ(icon_size(ICON_BIG), MulDiv(32, dpi, 96));
         for (const auto& [number, was] : at_96) {
             const RECT placed = rect_in_parent(control(number));
             const LONG edges[][2] = {{placed.left, was.left},
