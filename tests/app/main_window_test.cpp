@@ -111,12 +111,6 @@ TEST_F(main_window_test, LayoutAndFontFollowTheDpi) {
     for (int number = 0; number < 600; ++number)
         if (control(number) != nullptr)
             at_96.push_back({number, rect_in_parent(control(number))});
-    const auto send_dpi = [window](int dpi) {
-        RECT suggested = {0, 0, MulDiv(290, dpi, 96), MulDiv(180, dpi, 96)};
-        AdjustWindowRect(&suggested, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE);
-        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&suggested));
-    };
     const auto icon_size = [window](WPARAM which) {
         ICONINFO parts = {};
         BITMAP image = {};
@@ -130,15 +124,15 @@ TEST_F(main_window_test, LayoutAndFontFollowTheDpi) {
     };
     for (int dpi : {120, 144, 192, 96}) {
         SCOPED_TRACE(dpi);
-        send_dpi(dpi);
+        RECT suggested = {0, 0, MulDiv(290, dpi, 96), MulDiv(180, dpi, 96)};
+        AdjustWindowRect(&suggested, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE);
+        SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         EXPECT_EQ(icon_size(ICON_SMALL), MulDiv(16, dpi, 96));
         EXPECT_EQ(icon_size(ICON_BIG), MulDiv(32, dpi, 96));
         for (const auto& [number, was] : at_96) {
             const RECT placed = rect_in_parent(control(number));
-            const LONG edges[][2] = {{placed.left, was.left},
-                                     {placed.top, was.top},
-                                     {placed.right, was.right},
-                                     {placed.bottom, was.bottom}};
+            const LONG edges[][2] = {{placed.left, was.left}, {placed.top, was.top},
+                                     {placed.right, was.right}, {placed.bottom, was.bottom}};
             for (const auto& edge : edges)  // exactly the same again at 96
                 EXPECT_LE(std::abs(edge[0] - MulDiv(edge[1], dpi, 96)), dpi == 96 ? 0 : 1)
                     << number;

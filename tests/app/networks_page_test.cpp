@@ -405,15 +405,11 @@ TEST_F(networks_page_test, FindShowsTheRowsThatHoldTheText) {
     EXPECT_EQ(shown_rows(), std::vector<int>());
 
     SetFocus(control(network_list));  // Ctrl+F on the page: to the find box
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
+    hold_key(VK_CONTROL, true);
     bool found = false;
     in_loop([] { PostMessageA(control(network_list), WM_KEYDOWN, 'F', 1); },
             [&found] { return found = GetFocus() == control(find_field); });
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    hold_key(VK_CONTROL, false);
     EXPECT_TRUE(found);
 }
 
@@ -440,13 +436,9 @@ TEST_F(networks_page_test, ContextMenuByKeyboardAndMouse) {
     };
     SetFocus(list);
     select_all_list_view_rows(network_list);
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
+    hold_key(VK_SHIFT, true);
     choose([list] { PostMessageA(list, WM_SYSKEYDOWN, VK_F10, 1); }, 2);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
+    hold_key(VK_SHIFT, false);
     EXPECT_EQ(status_text(), "Named 2 networks from the network data.");
     EXPECT_EQ(shown(0, 0) + shown(1, 0) + shown(2, 0), "MTS*" + network_operator("250-02") + "Mega");
 
@@ -482,13 +474,9 @@ TEST_F(networks_page_test, KeyboardFocusGoesInReadingOrder) {
                                        control(write_button), control(open_button),
                                        control(save_as_button), tab};
     EXPECT_EQ(order, reading);
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
+    hold_key(VK_SHIFT, true);
     press(VK_TAB);  // back from the tab strip to the last
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
+    hold_key(VK_SHIFT, false);
     EXPECT_EQ(GetFocus(), control(save_as_button));
 
     // A tab clicked gives the focus to the control its page had last, else to the strip; arrow

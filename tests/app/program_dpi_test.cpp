@@ -20,26 +20,6 @@ const control_place places[] = {
     {wait_label, 10, 69, 270, 15},   {wait_track_bar, 10, 84, 270, 20},
     {step_bar, 10, 105, 270, 12},    {overall_bar, 10, 120, 270, 12}};
 
-struct search {
-    int id;
-    HWND found;
-};
-
-BOOL CALLBACK match(HWND child, LPARAM wanted) {
-    auto* each = reinterpret_cast<search*>(wanted);
-    if (GetDlgCtrlID(child) != each->id)
-        return TRUE;
-    each->found = child;
-    return FALSE;
-}
-
-// The window's control of the id, on whichever page; null when there is none.
-HWND descendant(HWND window, int id) {
-    search wanted = {id, nullptr};
-    EnumChildWindows(window, match, reinterpret_cast<LPARAM>(&wanted));
-    return wanted.found;
-}
-
 TEST(program_dpi_test, WindowIsLaidOutForTheScreensDpi) {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -57,7 +37,7 @@ TEST(program_dpi_test, WindowIsLaidOutForTheScreensDpi) {
         EXPECT_EQ(client.right, at_dpi(290));
         EXPECT_EQ(client.bottom, at_dpi(180));
         for (const control_place& each : places) {
-            HWND control = descendant(window, each.number);
+            HWND control = find_control(window, each.number);
             if (control == nullptr)
                 continue;  // a page not shown yet
             ++checked;

@@ -86,14 +86,13 @@ BOOL CALLBACK match_control(HWND child, LPARAM parameter) {
     return FALSE;
 }
 
-// The control with the id anywhere below the window (the controls sit on tab pages).
+}  // namespace
+
 HWND find_control(HWND window, int id) {
     control_search search{id, nullptr};
     EnumChildWindows(window, match_control, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
-
-}  // namespace
 
 int yes_no_answer = IDYES;
 

@@ -77,5 +77,8 @@ bool click_and_wait(HWND window, int id, const std::string& status, std::vector<
 // For the measurements: the first top-level window of the process that is visible, has the
 // title and is not a message box; nullptr if there is none yet.
 HWND find_main_window(DWORD process_id, const char* title);
+
+// The control with the id anywhere below the window (the controls sit on tab pages); null if none.
+HWND find_control(HWND window, int id);
 // True once the window and all its visible children have nothing left to paint.
 bool is_painted(HWND window);

@@ -194,10 +194,7 @@ TEST_F(list_view_test, LettersFindRowsAndCtrlKeysSelectAndAskForACopy) {
         PostMessageA(handle, WM_CHAR, typed, 1);
     drain_events(200);
     EXPECT_EQ(get_control_state(list), 1);
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
+    hold_key(VK_CONTROL, true);
     press(handle, 'A');
     press(handle, 'C');
     bool copy_asked = false;
@@ -206,8 +203,7 @@ TEST_F(list_view_test, LettersFindRowsAndCtrlKeysSelectAndAskForACopy) {
                      event_detail() == list_view_copy_asked;
         return copy_asked;
     });
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
+    hold_key(VK_CONTROL, false);
     EXPECT_TRUE(copy_asked);
     EXPECT_EQ(list_view_selected_rows(list), std::vector<int>({0, 1, 2}));
 }

@@ -80,6 +80,14 @@ inline LPARAM point_parameter(int x, int y) {
     return MAKELPARAM(x, y);
 }
 
+// Makes the key count as held down (or let go) for the keyboard messages the thread takes next.
+inline void hold_key(BYTE key, bool held) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[key] = held ? 0x80 : 0;
+    SetKeyboardState(keys);
+}
+
 // A click with the left mouse button at client coordinates of the window, as posted
 // mouse messages.
 inline void post_click(HWND window, int x, int y) {
