@@ -186,13 +186,25 @@ TEST_F(main_window_test, OpensAsItWasLeft) {
 
     RECT work = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const std::string columns = "\r\nmaximized=0\r\ncolumns=90,60,110,90,72,44\r\n";
-    write_file(file, "x=5000\r\ny=5000\r\nwidth=400\r\nheight=300" + columns);
+    write_file(file, "x=5000\ny=5000\nwidth=400\nheight=300\nmaximized=0\ncolumns=90,60,110,90,72,0");
     const RECT centred = start();
     EXPECT_EQ(centred.left, (work.left + work.right - 400) / 2);
     EXPECT_EQ(centred.bottom - centred.top, 300);
+    // Read whole or not at all: a line out of order, missing or added, a value out of range.
+    const auto text = [](const std::string& x, const std::string& width, const std::string& maximized,
+                         const std::string& columns) {
+        return "x=" + x + "\r\ny=2\r\nwidth=" + width + "\r\nheight=300\r\nmaximized=" + maximized +
+               "\r\ncolumns=" + columns + "\r\n";
+    };
+    const std::string columns = "90,60,110,90,72,44";
+    write_file(file, text("1", "400", "0", columns));
+    EXPECT_EQ(start().left, 1);  // the whole text, read
     for (const std::string& damaged :
-         {std::string("x=1\r\n"), "x=1\r\ny=2\r\nwidth=-4\r\nheight=300" + columns}) {
+         {std::string("x=1\r\n"), std::string(), "y=2\r\n" + text("1", "400", "0", columns),
+          text("1", "-4", "0", columns), text("1", "0", "0", columns), text("40000", "400", "0", columns),
+          text("0000001", "400", "0", columns), text("1", "400", "2", columns),
+          text("1", "400", "0", "1,2,3,4,5"), text("1", "400", "0", "1,2,3,4,5,4001"),
+          text("1", "400", "0", columns + ",7"), text("1", "400", "0", columns) + "more"}) {
         write_file(file, damaged);
         const RECT opened = start();
         EXPECT_TRUE(EqualRect(&opened, &as_always)) << damaged;
