@@ -87,16 +87,8 @@ TEST(NetworksModel, FindFoldsTheLettersOfTheSystemsCodePage) {
         find_networks(model, c.find);
         EXPECT_EQ(model.shown, c.found ? std::vector<int>{1} : std::vector<int>{}) << c.name;
     }
-    networks_model model = loaded(letters_1251());
-    EXPECT_EQ(network_cell(model, 1, 3), "S?minn");  // shown as the system converts it
-    find_networks(model, "iceland");
-    EXPECT_EQ(model.shown, std::vector<int>{1});
-    find_networks(model, "250-");
-    EXPECT_EQ(model.shown, (std::vector<int>{0, 3}));
-    rename_networks(model, {0}, "Gone");  // stays shown until the find text changes
-    EXPECT_EQ(model.shown, (std::vector<int>{0, 3}));
-    find_networks(model, "250-01");
-    EXPECT_EQ(model.shown, (std::vector<int>{0, 3}));
+    // The country and operator as the system converts them (the page's test finds by them).
+    EXPECT_EQ(network_cell(loaded(letters_1251()), 1, 3), "S?minn");
 }
 
 TEST(NetworksModel, SortGoesUpDownAndBackWhileWritesImageKeepsTableOrder) {
