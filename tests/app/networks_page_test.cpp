@@ -588,8 +588,12 @@ TEST_F(networks_page_test, RenamesAreNotLostWithoutAsking) {
         answer_file_dialogs_with({(files / "two.bin").string()});
         const size_t calls = log_calls().size();
         const int dialogs = file_dialogs();
-        const DWORD start = GetTickCount();
-        in_loop(each.action, [&] { return !boxes().empty() && GetTickCount() - start > 300; });
+        // Until the page shows the outcome asserted below (a closing window ends the loop).
+        in_loop(each.action, [&] {
+            return !boxes().empty() && shown(0, 0) == each.first_row &&
+                   file_dialogs() - dialogs == (each.first_row == "X" ? 1 : 0) &&
+                   (log_calls().size() > calls) == (each.first_row == "MTS");
+        });
         ASSERT_EQ(boxes().size(), 1u);
         EXPECT_EQ(boxes()[0].text, each.asked);
         EXPECT_EQ(boxes()[0].flags, 0x134);
