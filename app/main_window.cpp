@@ -15,6 +15,7 @@
 #include "ui/tab_pages.h"
 #include "ui/text_field.h"
 #include "ui/window.h"
+#include "texts/program_texts.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void lay_out_main_window(int width, int height) {
 
 // Adds the next page of the window's tab control; `build` makes its controls when it is first
 // shown.
-void add_page_built_when_shown(const char* caption, page_builder build) {
+void add_page_built_when_shown(const std::string& caption, page_builder build) {
     add_control_item(tab_control, -1, caption);
     build_page_when_shown(tab_control, count_control_items(tab_control) - 1, build);
 }
@@ -86,14 +87,14 @@ void build_main_window(int32_t wait_seconds) {
     create_tab_control(tab_control, 0, 0, opening_width, opening_height - status_bar_room);
     build_main_page(wait_seconds);
     // The other pages get their controls when first shown: a start shows at most one of them.
-    add_page_built_when_shown("Help-n-About", build_about_page);
-    add_page_built_when_shown("License", build_license_page);
-    add_page_built_when_shown("Networks", build_networks_page);
+    add_page_built_when_shown(text_of(text_id::about_tab), build_about_page);
+    add_page_built_when_shown(text_of(text_id::license_tab), build_license_page);
+    add_page_built_when_shown(text_of(text_id::networks_tab), build_networks_page);
     forget_networks();
 
     create_status_bar(main_status_bar, current_window());
     add_status_field(opening_width);
-    set_status_text(main_status_bar, 0, "Press ''connect''", 0);
+    set_status_text(main_status_bar, 0, text_of(text_id::press_connect_status), 0);
 
     // The window opens on the about page in 25 of 51 cases.
     set_control_state(tab_control, random_up_to(50) < 25 ? 1 : 0);

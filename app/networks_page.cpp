@@ -13,21 +13,22 @@
 #include "ui/list_view.h"
 #include "ui/push_button.h"
 #include "ui/text_field.h"
+#include "texts/program_texts.h"
 
 namespace {
 
-// The columns' widths, in the order of network_column_headers: as the page opens, or as the
+// The columns' widths, in the order of the model's columns: as the page opens, or as the
 // user left them (Window.ini).
 int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
 
 struct button {
     int number;
-    const char* text;
+    text_id text;
 };
-constexpr button buttons[] = {{read_button, "Read"},
-                              {write_button, "Write"},
-                              {open_button, "Open..."},
-                              {save_as_button, "Save as..."}};
+constexpr button buttons[] = {{read_button, text_id::read_button},
+                              {write_button, text_id::write_button},
+                              {open_button, text_id::open_button},
+                              {save_as_button, text_id::save_as_button}};
 constexpr int button_count = sizeof buttons / sizeof buttons[0];
 
 // Places on the page at the window's smallest size (tab control 290 x 164); the list takes
@@ -48,16 +49,17 @@ constexpr int networks_page_index = 3;
 }  // namespace
 
 void build_networks_page() {
-    create_label(find_label, left, find_top + 3, find_label_width, 14, "Find:");
+    create_label(find_label, left, find_top + 3, find_label_width, 14,
+                 text_of(text_id::find_label));
     create_text_field(find_field, left + find_label_width, find_top, find_box_width, find_height,
                       "");
     create_label(find_count_label, count_left, find_top + 3, 100, 14, "");  // "1300 of 1300"
     create_list_view(network_list, left, list_top, 270, 80);
     for (int column = 0; column < network_column_count; ++column)
-        add_list_view_column(network_list, network_column_headers[column], column_widths[column]);
+        add_list_view_column(network_list, network_column_header(column), column_widths[column]);
     for (int i = 0; i < button_count; ++i)
         create_button(buttons[i].number, left + i * (button_width + button_gap), 0, button_width,
-                      button_height, buttons[i].text);
+                      button_height, text_of(buttons[i].text));
     lay_out_networks_page();
     // What a Read, an Open..., a failed Patch or the question at start put in the model.
     attach_network_list();

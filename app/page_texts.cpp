@@ -1,43 +1,16 @@
 #include "app/page_texts.h"
 
-const std::vector<std::string>& about_page_lines() {
-    static const std::vector<std::string> lines = {
-        "[RUS] Korvane P2k Tevra v3.1-tisku(p2kAPI)",
-        // Credits.
-        "Written by the korvane-tevra developers.",
-        "Thanks to all who tried it on their phones,",
-        "to those who mapped the phone's files,",
-        "and to those whose cables stayed whole.",
-        "Built with a C++ compiler and patience.",
-        "Tried on a simulated phone first.",
-        "Names: whatever you type, up to 255.",
-        "Problems and wishes: the issue tracker.",
-        "",
-        // Links.
-        "Project page: see the README file.",
-        "Source: the korvane-tevra repository.",
-        "",
-        "If you want, backup your ''/a/plmn_text_table.bin''",
-        "You need To DEactivate seem 32, record 1,",
-        "offset, 40h bit 4",
-        "",
-        // Notes.
-        "Note: Patch keeps your old table in",
-        "the ''backup'' folder beside the program.",
-        "Restart the phone to see the new name.",
-        "",
-        // Remarks.
-        "Written on long winter evenings.",
-        "It patched more simulated phones than real.",
-        "If it helped you, pass it on.",
-        "If it did not, tell us what went wrong.",
-        "Keep the cable plugged in while it works.",
-        "",
-        "",
-        "----------------------------------------",
-        "Your phone still alive?",
-        "It will be dead soon...",
-    };
+#include "texts/program_texts.h"
+
+std::vector<std::string> about_page_lines() {
+    std::vector<std::string> lines;
+    const std::string text = text_of(text_id::about_text);
+    size_t at = 0;
+    for (size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', at)) {
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    lines.push_back(text.substr(at));
     return lines;
 }
 

@@ -5,5 +5,6 @@
 #include <string>
 #include <vector>
 
-const std::vector<std::string>& about_page_lines();
+// In the language in use; the License stays English: it is the licence.
+std::vector<std::string> about_page_lines();
 const std::vector<std::string>& license_page_lines();

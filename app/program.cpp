@@ -18,6 +18,7 @@
 #include "ui/message_box.h"
 #include "ui/ui_layer.h"
 #include "ui/window.h"
+#include "texts/program_texts.h"
 
 namespace {
 
@@ -26,9 +27,7 @@ constexpr int32_t notice_runs = 20;
 constexpr char single_instance_name[] = "korvane-tevra";
 
 void show_start_notice(int32_t start_count) {
-    show_message(join_lines({"This is your " + number_to_text(start_count) + " use of this program",
-                             "Note: you need to DEactivate", "seem 32", "record 1", "offset 40h",
-                             "bit 4", "", "If you want, backup your ''/a/plmn_text_table.bin''"}),
+    show_message(text_of(text_id::start_notice, {{"count", number_to_text(start_count)}}),
                  message_box_information);
 }
 
@@ -53,8 +52,7 @@ int run_program(uint32_t random_seed) {
     place_main_window();
 
     if (open_library(phone_library_number, phone_library_name) == 0) {
-        show_message("Can't load Platform 2000 API dll. Program will be terminated!",
-                     message_box_exclamation);
+        show_message(text_of(text_id::no_library_message), message_box_exclamation);
         release_everything();
         return 0;
     }

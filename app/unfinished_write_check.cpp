@@ -9,6 +9,7 @@
 #include "procedures/networks_list.h"
 #include "procedures/status_and_messages.h"
 #include "runtime/whole_file.h"
+#include "texts/program_texts.h"
 
 void check_unfinished_write() {
     const unfinished_write found = find_unfinished_write();
@@ -19,24 +20,21 @@ void check_unfinished_write() {
         !read_table_backup(found.backup_path, records)) {
         // Nothing to offer: the file goes, so that the message does not come at every start.
         const bool named = found.state == unfinished_write_state::found;
-        show_message(join_lines({"The last write to the phone did not finish, but its backup is "
-                                 "missing:",
-                                 named ? found.backup_path : found.path}),
+        show_message(text_of(text_id::backup_missing_message,
+                             {{"path", named ? found.backup_path : found.path}}),
                      message_box_exclamation);
         clear_unfinished_write();
         return;
     }
-    if (!ask_yes_no(join_lines({"The last write to the phone did not finish.",
-                                "The table the phone had before it is saved in", found.backup_path,
-                                "Load it on the Networks page to write it back?"}),
+    if (!ask_yes_no(text_of(text_id::load_backup_question, {{"path", found.backup_path}}),
                     message_box_warning_yes_no)) {
         clear_unfinished_write();  // the user knows where the old table is
-        show_status("The table before the last write is in backup\\" +
-                    file_name_of(found.backup_path));
+        show_status(
+            text_of(text_id::backup_kept_status, {{"file", file_name_of(found.backup_path)}}));
         return;
     }
     // The file stays until a write has been checked: a cut-off retry is found again.
     show_network_records(std::move(records));  // kept until the page is built
     show_networks_page();
-    show_status("Connect, then press Write to put the table back.");
+    show_status(text_of(text_id::write_back_status));
 }

@@ -7,6 +7,7 @@
 #include "phone/network_names.h"
 #include "runtime/code_page_1252.h"
 #include "runtime/utf8.h"
+#include "texts/program_texts.h"
 
 namespace {
 
@@ -62,7 +63,8 @@ int line_of_bad_utf8(const std::string& text) {
 // row has none.
 char separator_of(const std::string& text, size_t at) {
     if (at < text.size() && text[at] == '"') {
-        for (++at; at < text.size() && (text[at] != '"' || (at + 1 < text.size() && text[at + 1] == '"'));
+        for (++at;
+             at < text.size() && (text[at] != '"' || (at + 1 < text.size() && text[at + 1] == '"'));
              ++at)
             at += text[at] == '"';  // a doubled quote
     }
@@ -142,12 +144,13 @@ std::string field_of(const sheet_row& row, int column) {
 std::string name_refusal(const std::string& text, const operator_record& record,
                          names_of_utf8 name_of_utf8, std::string& name) {
     if (!name_of_utf8(text, name))
-        return "the name has a character that the code page lacks";
+        return text_of(text_id::sheet_name_not_in_code_page);
     if (name.empty() && !record.name.empty())
-        return "the name is empty";
+        return text_of(text_id::sheet_name_empty);
     if (name.size() > static_cast<size_t>(operator_name_max))
-        return "the name is " + std::to_string(name.size()) + " bytes, the phone takes at most " +
-               std::to_string(operator_name_max);
+        return text_of(
+            text_id::sheet_name_too_long,
+            {{"size", std::to_string(name.size())}, {"limit", std::to_string(operator_name_max)}});
     return std::string();
 }
 
@@ -156,7 +159,7 @@ std::string sheet_refusal(const std::string& sheet, std::vector<operator_record>
                           names_of_utf8 name_of_utf8, int& line, size_t& renamed) {
     line = line_of_bad_utf8(sheet);
     if (line != 0)
-        return "the file is not UTF-8 text";
+        return text_of(text_id::sheet_not_utf8);
     const size_t skip = sheet.compare(0, 3, byte_order_mark) == 0 ? 3 : 0;
     const std::string text = sheet.substr(skip);
     // The header row is the first that is not blank; its first separator is the file's.
@@ -169,12 +172,12 @@ std::string sheet_refusal(const std::string& sheet, std::vector<operator_record>
         const bool header_closes = next_row(text, separator, at, next_line, row);
         line = row.line;
         if (!header_closes)
-            return "the quotes do not close";
+            return text_of(text_id::sheet_quotes_open);
     } while (is_blank(row) && at < text.size());
     const int key_at = column_of(row, key_column);
     const int name_at = column_of(row, name_column);
     if (key_at < 0 || name_at < 0)
-        return "no header row with the columns \"Key\" and \"Name on phone\"";
+        return text_of(text_id::sheet_no_header);
 
     std::map<std::string, std::vector<size_t>> records_of_key;
     for (size_t i = 0; i < records.size(); ++i)
@@ -184,18 +187,18 @@ std::string sheet_refusal(const std::string& sheet, std::vector<operator_record>
         const bool closes = next_row(text, separator, at, next_line, row);
         line = row.line;
         if (!closes)
-            return "the quotes do not close";
+            return text_of(text_id::sheet_quotes_open);
         if (is_blank(row))
             continue;
         const std::string key = key_of_text(field_of(row, key_at));
         if (key.empty())
-            return "the key is not four bytes in hex";
+            return text_of(text_id::sheet_bad_key);
         const auto found = records_of_key.find(key);
         if (found == records_of_key.end())
-            return "the table has no network with the key " + key_text(key);
+            return text_of(text_id::sheet_unknown_key, {{"key", key_text(key)}});
         const size_t nth = rows_of_key[key]++;
         if (nth >= found->second.size())
-            return "more rows have the key " + key_text(key) + " than the table has networks";
+            return text_of(text_id::sheet_key_too_often, {{"key", key_text(key)}});
         operator_record& record = records[found->second[nth]];
         std::string name;
         const std::string wrong = name_refusal(field_of(row, name_at), record, name_of_utf8, name);
@@ -233,6 +236,9 @@ name_sheet_result apply_name_sheet(const std::string& sheet, const std::string& 
     const std::string wrong =
         sheet_refusal(sheet, result.records, name_of_utf8, line, result.renamed);
     if (!wrong.empty())
-        result = {file_name + ", line " + std::to_string(line) + ": " + wrong + ".", {}, 0};
+        result = {text_of(text_id::sheet_line_refusal,
+                          {{"file", file_name}, {"line", std::to_string(line)}, {"wrong", wrong}}),
+                  {},
+                  0};
     return result;
 }

@@ -5,9 +5,14 @@
 #include "phone/network_code.h"
 #include "phone/network_names.h"
 #include "runtime/number_text.h"
+#include "texts/program_texts.h"
 
-const char* const network_column_headers[network_column_count] = {
-    "Name on phone", "Network", "Country", "Operator", "Key", "#"};
+std::string network_column_header(int column) {
+    static const text_id headers[network_column_count] = {
+        text_id::name_column,     text_id::network_column, text_id::country_column,
+        text_id::operator_column, text_id::key_column,     text_id::number_column};
+    return column >= 0 && column < network_column_count ? text_of(headers[column]) : std::string();
+}
 
 namespace {
 
@@ -110,8 +115,8 @@ std::string network_cell(const networks_model& model, int row, int column) {
 }
 
 bool network_renamed(const networks_model& model, int row) {
-    return is_row(model, row) &&
-           model.records[static_cast<size_t>(row)].name != model.kept_names[static_cast<size_t>(row)];
+    return is_row(model, row) && model.records[static_cast<size_t>(row)].name !=
+                                     model.kept_names[static_cast<size_t>(row)];
 }
 
 size_t renamed_network_count(const networks_model& model) {
@@ -195,7 +200,7 @@ void sort_networks_by(networks_model& model, int column) {
 std::string networks_copy_text(const networks_model& model, const std::vector<int>& rows) {
     std::string text;
     for (int column = 0; column < network_column_count; ++column)
-        text += (column == 0 ? "" : "\t") + std::string(network_column_headers[column]);
+        text += (column == 0 ? "" : "\t") + network_column_header(column);
     for (int row : rows) {
         text += "\r\n";
         for (int column = 0; column < network_column_count; ++column)

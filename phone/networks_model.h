@@ -18,14 +18,15 @@
 // record's place in the table, counted from 1).
 constexpr int network_column_count = 6;
 constexpr int network_number_column = 5;
-extern const char* const network_column_headers[network_column_count];
+// The column's header in the language in use; empty for a column the list does not have.
+std::string network_column_header(int column);
 
 struct networks_model {
     code_page_letters letters;  // the system's: set before the first load (western_letters())
-    std::vector<operator_record> records;           // the names now, in table order
-    std::vector<std::string> kept_names;  // as last read, opened, written or saved
+    std::vector<operator_record> records;  // the names now, in table order
+    std::vector<std::string> kept_names;   // as last read, opened, written or saved
     // Each record's network, country, operator (in the system's code page) and key, as shown.
-    std::vector<std::string> facts;  // network_column_count - 2 a record, from column 1
+    std::vector<std::string> facts;      // network_column_count - 2 a record, from column 1
     std::vector<bool> operator_lacking;  // the operator's name has letters the system lacks
     std::string find_text;               // in lower case
     std::vector<int> shown;              // the rows shown, in the order shown
@@ -53,8 +54,8 @@ void keep_network_names(networks_model& model);
 void discard_renames(networks_model& model);
 
 struct rename_result {
-    size_t renamed = 0;      // rows whose name changed
-    bool too_long = false;   // the name is over 255 bytes: nothing changed
+    size_t renamed = 0;     // rows whose name changed
+    bool too_long = false;  // the name is over 255 bytes: nothing changed
 };
 
 // Gives the rows the name. An empty name changes nothing; nor does a name over 255 bytes (too

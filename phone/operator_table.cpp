@@ -1,5 +1,6 @@
 // Walking and rewriting the operator name table; the record layout is in operator_table.h.
 #include "phone/operator_table.h"
+#include "texts/program_texts.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -118,6 +119,6 @@ std::string table_size_refusal(const std::vector<operator_record>& records) {
     const size_t size = format_operator_table(records).size();
     if (size <= static_cast<size_t>(operator_table_read_limit))
         return std::string();
-    return "Table is " + std::to_string(size) + " bytes, the phone takes at most " +
-           std::to_string(operator_table_read_limit) + ".";
+    return text_of(text_id::table_too_big, {{"size", std::to_string(size)},
+                                            {"limit", std::to_string(operator_table_read_limit)}});
 }

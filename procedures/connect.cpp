@@ -7,11 +7,12 @@
 #include "runtime/number_text.h"
 #include "ui/control.h"
 #include "ui/event.h"
+#include "texts/program_texts.h"
 
 std::string connect_timer_text(int32_t step, int32_t wait_seconds) {
     int32_t tenths = step * wait_seconds / 10;
-    return "Waiting while switching to P2K Mode. Timer:[" + number_to_text(tenths / 10) + "." +
-           number_to_text(tenths % 10) + "s]";
+    return text_of(text_id::switching_status, {{"seconds", number_to_text(tenths / 10)},
+                                               {"tenths", number_to_text(tenths % 10)}});
 }
 
 void run_connect(int32_t wait_seconds) {
@@ -24,12 +25,11 @@ void run_connect(int32_t wait_seconds) {
         poll_event();
     }
     if (p2k_get_status() == 1) {
-        show_status("Connected in P2K Mode.");
+        show_status(text_of(text_id::connected_status));
         return;
     }
-    show_message(join_lines({"Can't connect phone in", "Platform 2000 Mode.",
-                             "Program waited " + number_to_text(wait_seconds) + " sec.",
-                             "Examine your drivers or increase ''Wait'' time."}),
-                 message_box_stop);
-    show_status("Failed.");
+    show_message(
+        text_of(text_id::connect_failed_message, {{"seconds", number_to_text(wait_seconds)}}),
+        message_box_stop);
+    show_status(text_of(text_id::failed_status));
 }

@@ -9,14 +9,18 @@
 #include "runtime/whole_file.h"
 #include "ui/file_dialog.h"
 #include "ui/window.h"
+#include "texts/program_texts.h"
 
 namespace {
 
 // A file bigger than this is no table the phone could hold, nor one worth reading into memory.
 constexpr int64_t table_file_max = 16 * 1024 * 1024;
 
-const std::vector<file_kind> file_kinds = {{"Operator tables (*.bin)", "*.bin", "bin"},
-                                           {"Spreadsheet (*.csv)", "*.csv", "csv"}};
+// The kinds the file dialogs offer, in the language in use.
+std::vector<file_kind> file_kinds() {
+    return {{text_of(text_id::table_files), "*.bin", "bin"},
+            {text_of(text_id::sheet_files), "*.csv", "csv"}};
+}
 constexpr size_t sheet_kind = 1;
 
 // The backup folder beside the program, made when missing; the program's folder when it
@@ -33,7 +37,7 @@ void run_open() {
         return;
     size_t kind = 0;
     const std::string path =
-        choose_file_to_open(window_of(main_window), table_folder(), file_kinds, kind);
+        choose_file_to_open(window_of(main_window), table_folder(), file_kinds(), kind);
     if (path.empty())
         return;
     if (kind == sheet_kind) {
@@ -45,26 +49,28 @@ void run_open() {
     std::vector<operator_record> opened;
     const whole_file_read read = read_whole_file(path, bytes, table_file_max);
     if (read == whole_file_read::missing_or_locked) {
-        show_failure(join_lines({"Can't read " + name + ".", "The list is as it was."}),
+        show_failure(text_of(text_id::cannot_read_file_message, {{"file", name}}),
                      message_box_exclamation);
         return;
     }
     if (read == whole_file_read::too_big || !parse_operator_table(bytes, opened) ||
         opened.empty()) {
-        show_failure(name + " doesn't look like operator table.", message_box_exclamation);
+        show_failure(text_of(text_id::not_a_table_file_message, {{"file", name}}),
+                     message_box_exclamation);
         return;
     }
     const size_t count = opened.size();
     show_network_records(std::move(opened));
-    show_status("Opened " + networks_text(count) + " from " + name + ".");
+    show_status(
+        count_text_of(text_id::opened_status, static_cast<long long>(count), {{"file", name}}));
 }
 
 void run_save_as() {
-    if (!have_network_records("There is no table to save."))
+    if (!have_network_records(text_of(text_id::no_table_to_save)))
         return;
     size_t kind = 0;
     const std::string path =
-        choose_file_to_save(window_of(main_window), table_folder(), file_kinds, kind);
+        choose_file_to_save(window_of(main_window), table_folder(), file_kinds(), kind);
     if (path.empty())
         return;
     const std::string name = file_name_of(path);
@@ -72,10 +78,11 @@ void run_save_as() {
                            ? save_network_sheet(path)
                            : replace_file(path, format_operator_table(networks().records));
     if (!saved) {
-        show_failure(join_lines({"Can't save " + name + ".", "Nothing was saved."}),
+        show_failure(text_of(text_id::cannot_save_file_message, {{"file", name}}),
                      message_box_exclamation);
         return;
     }
     unmark_network_records();
-    show_status("Saved " + networks_text(networks().records.size()) + " to " + name + ".");
+    show_status(count_text_of(text_id::saved_status,
+                              static_cast<long long>(networks().records.size()), {{"file", name}}));
 }

@@ -9,6 +9,7 @@
 #include "ui/control.h"
 #include "ui/list_view.h"
 #include "ui/window.h"
+#include "texts/program_texts.h"
 
 namespace {
 
@@ -32,10 +33,9 @@ void run_use_operator_names() {
     const operator_names_result result =
         use_operator_names(model, list_view_selected_rows(network_list));
     show_networks();
-    std::string status = "Named " + networks_text(result.named) + " from the network data.";
+    std::string status = count_text_of(text_id::named_status, static_cast<long long>(result.named));
     if (result.kept > 0)
-        status += " " + number_to_text(static_cast<int32_t>(result.kept)) +
-                  " kept: their operator's name has letters this system can't write.";
+        status += " " + count_text_of(text_id::kept_status, static_cast<long long>(result.kept));
     show_status(status);
 }
 
@@ -79,10 +79,11 @@ void show_networks() {
     arrow_direction = model.sort_direction;
     redraw_list_view(network_list);
     const size_t count = model.records.size();
-    set_control_text(find_count_label,
-                     count == 0 ? std::string()
-                                : number_to_text(static_cast<int32_t>(model.shown.size())) +
-                                      " of " + number_to_text(static_cast<int32_t>(count)));
+    set_control_text(
+        find_count_label,
+        count == 0 ? std::string()
+                   : text_of(text_id::find_count, {{"shown", std::to_string(model.shown.size())},
+                                                   {"count", std::to_string(count)}}));
 }
 
 void take_renames() {
@@ -97,12 +98,11 @@ void take_renames() {
         const rename_result result = rename_networks(model, edit.rows, edit.text);
         redraw_list_view(network_list);
         if (result.too_long)
-            show_failure(
-                join_lines({"Name is too long for this table.",
-                            "Use " + number_to_text(operator_name_max) + " characters or less."}),
-                message_box_exclamation);
+            show_failure(count_text_of(text_id::name_too_long_message, operator_name_max),
+                         message_box_exclamation);
         else if (result.renamed > 0 || many)
-            show_status("Renamed " + networks_text(result.renamed) + ".");
+            show_status(
+                count_text_of(text_id::renamed_status, static_cast<long long>(result.renamed)));
     }
 }
 
@@ -112,9 +112,7 @@ bool may_discard_renames() {
     const size_t count = renamed_network_count(model);
     if (count == 0)
         return true;
-    return ask_yes_no(join_lines({networks_text(count) + (count == 1 ? " was" : " were") +
-                                      " renamed but not written or saved.",
-                                  "Discard the changes?"}),
+    return ask_yes_no(count_text_of(text_id::discard_question, static_cast<long long>(count)),
                       message_box_warning_yes_no_default_no);
 }
 
@@ -131,16 +129,17 @@ bool put_back_renames() {
 bool have_network_records(const std::string& refusal) {
     if (!model.records.empty())
         return true;
-    show_failure(join_lines({refusal, "Read the phone's table or open a table file first."}),
+    show_failure(join_lines({refusal, text_of(text_id::read_or_open_first)}),
                  message_box_exclamation);
     return false;
 }
 
 void run_network_menu() {
-    switch (choose_list_view_command(network_list, {{rename_command, "Rename\tF2"},
-                                                    {operator_names_command, "Use operator names"},
-                                                    {copy_command, "Copy\tCtrl+C"},
-                                                    {select_all_command, "Select all\tCtrl+A"}})) {
+    switch (choose_list_view_command(
+        network_list, {{rename_command, text_of(text_id::rename_command)},
+                       {operator_names_command, text_of(text_id::operator_names_command)},
+                       {copy_command, text_of(text_id::copy_command)},
+                       {select_all_command, text_of(text_id::select_all_command)}})) {
         case rename_command:
             edit_list_view_labels(network_list);
             break;
@@ -162,8 +161,4 @@ void copy_networks() {
     const std::vector<int> rows = list_view_selected_rows(network_list);
     if (!rows.empty())
         put_text_on_clipboard(window_of(main_window), networks_copy_text(model, rows));
-}
-
-std::string networks_text(size_t count) {
-    return number_to_text(static_cast<int32_t>(count)) + (count == 1 ? " network" : " networks");
 }

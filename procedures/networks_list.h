@@ -48,6 +48,3 @@ bool have_network_records(const std::string& refusal);
 void run_network_menu();
 // Ctrl+C: the selected rows as text on the clipboard.
 void copy_networks();
-
-// "1 network", "N networks".
-std::string networks_text(size_t count);

@@ -5,17 +5,18 @@
 #include "procedures/networks_list.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/table_transfer.h"
+#include "texts/program_texts.h"
 
 // The read as Patch reads it, with its connection checks before and after and its refusals.
 void run_read() {
-    if (!put_back_renames() || !phone_connected("read"))
+    if (!put_back_renames() || !phone_connected(text_id::read_not_connected_status))
         return;
-    show_status_now("Loading...");
+    show_status_now(text_of(text_id::loading_status));
     const table_read read = read_table_into(table_block);
     std::vector<operator_record> records;
-    if (!phone_connected("read") || !records_of_read(read, records))
+    if (!phone_connected(text_id::read_not_connected_status) || !records_of_read(read, records))
         return;
     const size_t count = records.size();
     show_network_records(std::move(records));
-    show_status("Read " + networks_text(count) + " from phone.");
+    show_status(count_text_of(text_id::read_status, static_cast<long long>(count)));
 }

@@ -7,6 +7,7 @@
 #include "procedures/status_and_messages.h"
 #include "runtime/system_code_page.h"
 #include "runtime/whole_file.h"
+#include "texts/program_texts.h"
 
 namespace {
 
@@ -22,14 +23,13 @@ bool save_network_sheet(const std::string& path) {
 void open_network_sheet(const std::string& path) {
     const std::string name = file_name_of(path);
     if (networks().records.empty()) {
-        show_failure("Read the phone's table or open a table file first.",
-                     message_box_exclamation);
+        show_failure(text_of(text_id::read_or_open_first), message_box_exclamation);
         return;
     }
     std::string bytes;
     const whole_file_read read = read_whole_file(path, bytes, sheet_file_max);
     if (read != whole_file_read::read) {
-        show_failure(join_lines({"Can't read " + name + ".", "The list is as it was."}),
+        show_failure(text_of(text_id::cannot_read_file_message, {{"file", name}}),
                      message_box_exclamation);
         return;
     }
@@ -41,10 +41,11 @@ void open_network_sheet(const std::string& path) {
     }
     const std::string too_big = table_size_refusal(result.records);
     if (!too_big.empty()) {
-        show_failure(join_lines({too_big, "The list is as it was."}), message_box_exclamation);
+        show_failure(join_lines({too_big, text_of(text_id::list_kept)}), message_box_exclamation);
         return;
     }
     const size_t renamed = rename_networks_after(networks(), result.records);
     show_networks();
-    show_status("Renamed " + networks_text(renamed) + " from " + name + ".");
+    show_status(count_text_of(text_id::renamed_from_status, static_cast<long long>(renamed),
+                              {{"file", name}}));
 }

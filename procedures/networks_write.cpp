@@ -4,10 +4,9 @@
 #include "procedures/status_and_messages.h"
 #include "procedures/table_transfer.h"
 #include "runtime/number_text.h"
+#include "texts/program_texts.h"
 
 namespace {
-
-const std::string nothing_written = "Nothing was written.";
 
 // What a read of the phone's table holds: a whole table (its records), none, or a damaged one.
 rewrite_status status_of(const table_read& read, std::vector<operator_record>& records) {
@@ -24,12 +23,12 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
     std::vector<operator_record> records;
     table_read reads[2];
     rewrite_status status = rewrite_status::ok;
-    if (!phone_connected("write"))
+    if (!phone_connected(text_id::write_not_connected_status))
         return false;
-    show_status_now("Loading...");
+    show_status_now(text_of(text_id::loading_status));
     for (table_read& read : reads) {
         read = read_table_into(table_block);
-        if (!phone_connected("write"))
+        if (!phone_connected(text_id::write_not_connected_status))
             return false;
         if (read.longer) {
             refuse_longer_table();
@@ -49,12 +48,9 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
         return false;
     }
     const std::string question =
-        join_lines({"The phone's table can't be read: a write may have been cut off.",
-                    "If your phone still shows network names, answer No and connect again.",
-                    "Write the " + number_to_text(static_cast<int32_t>(count)) +
-                        " listed networks to the phone anyway?"});
+        count_text_of(text_id::cut_off_question, static_cast<long long>(count));
     if (!ask_yes_no(question, message_box_warning_yes_no_default_no)) {
-        show_status(nothing_written);
+        show_status(text_of(text_id::nothing_written));
         return false;
     }
     whole = false;
@@ -66,16 +62,17 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
 }  // namespace
 
 void run_write() {
-    if (!have_network_records("There is no table to write."))
+    if (!have_network_records(text_of(text_id::no_table_to_write)))
         return;
     const std::vector<operator_record>& records = networks().records;
     const std::string too_big = table_size_refusal(records);
     if (!too_big.empty()) {
-        show_failure(join_lines({too_big, nothing_written}), message_box_exclamation);
+        show_failure(join_lines({too_big, text_of(text_id::nothing_written)}),
+                     message_box_exclamation);
         return;
     }
     const std::string table = format_operator_table(records);
-    if (!ask_yes_no("Write " + networks_text(records.size()) + " to the phone?"))
+    if (!ask_yes_no(count_text_of(text_id::write_question, static_cast<long long>(records.size()))))
         return;
     std::string old_table;
     bool whole = true;
@@ -85,12 +82,9 @@ void run_write() {
     // An empty read has nothing to keep: no backup, and nothing named as the way back.
     if (!old_table.empty() && !back_up_table(old_table, whole, backup))
         return;
-    show_status_now("Writing...");
-    if (!write_table(table, backup, [] {
-            return "Connect again and press Write to try once more, or Open... the backup to put "
-                   "it back.";
-        }))
+    show_status_now(text_of(text_id::writing_status));
+    if (!write_table(table, backup, [] { return text_of(text_id::write_way_back); }))
         return;
     unmark_network_records();
-    show_status("Written. Press ''restart'' on the Main page");
+    show_status(text_of(text_id::written_status));
 }

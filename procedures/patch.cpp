@@ -12,14 +12,12 @@
 #include "runtime/number_text.h"
 #include "runtime/text.h"
 #include "ui/control.h"
+#include "texts/program_texts.h"
 
 namespace {
 
-const std::string way_back_line = "To put a backup back: Networks page, Open..., Write.";
-
 void show_empty_name_message() {
-    show_message(join_lines({"Name can't be null", "Fill it with 1 space if you want!"}),
-                 message_box_exclamation);
+    show_message(text_of(text_id::empty_name_message), message_box_exclamation);
 }
 
 // Tells the user why the rewrite refused; nothing has been written then.
@@ -27,17 +25,15 @@ void report_refusal(const rewrite_result& result) {
     switch (result.status) {
         case rewrite_status::no_table:
         case rewrite_status::damaged:
-            refuse_table(result.status, way_back_line);
+            refuse_table(result.status, text_of(text_id::patch_way_back));
             break;
         case rewrite_status::name_too_long:
-            show_failure(
-                join_lines({"Name is too long for this table.",
-                            "Use " + number_to_text(result.longest_name) + " characters or less."}),
-                message_box_exclamation);
+            show_failure(count_text_of(text_id::name_too_long_message, result.longest_name),
+                         message_box_exclamation);
             break;
         case rewrite_status::empty_name:
             show_empty_name_message();
-            show_status("Failed.");
+            show_status(text_of(text_id::failed_status));
             break;
         case rewrite_status::ok:
             break;
@@ -48,38 +44,36 @@ void report_refusal(const rewrite_result& result) {
 // list, unless the list holds renames not yet written or saved; the message's last line.
 std::string load_old_table(const std::string& old_table) {
     if (renamed_network_count(networks()) > 0)
-        return "Open... the backup on the Networks page, then press Write.";
+        return text_of(text_id::open_backup_way_back);
     std::vector<operator_record> records;
     parse_operator_table(old_table, records);
     show_network_records(std::move(records));
-    return "It is loaded on the Networks page: connect again, then press Write there.";
+    return text_of(text_id::backup_loaded_way_back);
 }
 
 }  // namespace
 
 void run_patch() {
     if (find_unfinished_write().state != unfinished_write_state::none) {
-        show_failure(join_lines({"The last write to the phone did not finish.",
-                                 "Put the old table back first: Networks page, Write."}),
-                     message_box_exclamation);
+        show_failure(text_of(text_id::unfinished_write_message), message_box_exclamation);
         return;
     }
     if (text_length(get_control_text(name_field)) == 0) {
         show_empty_name_message();
         return;
     }
-    if (!phone_connected("patch"))
+    if (!phone_connected(text_id::patch_not_connected_status))
         return;
-    show_status("Loading...");
+    show_status(text_of(text_id::loading_status));
     const table_read read = read_table_into(table_block);
-    if (!phone_connected("patch"))
+    if (!phone_connected(text_id::patch_not_connected_status))
         return;
     if (read.longer) {
         refuse_longer_table();
         return;
     }
     const std::string& image = read.image;
-    show_status("Patching...");
+    show_status(text_of(text_id::patching_status));
     run_progress(100, 1);
 
     // The name may have been changed during the run: what the field holds now is written
@@ -96,5 +90,5 @@ void run_patch() {
     if (!write_table(result.table, backup, [&old_table] { return load_old_table(old_table); }))
         return;
     run_progress(200, 1);
-    show_status("Looks like all is good, press ''restart''");
+    show_status(text_of(text_id::patched_status));
 }

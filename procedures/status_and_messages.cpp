@@ -4,6 +4,7 @@
 #include "ui/message_box.h"
 #include "ui/status_bar.h"
 #include "ui/window.h"
+#include "texts/program_texts.h"
 
 void show_status(const std::string& text) {
     set_status_text(main_status_bar, 0, text, 0);
@@ -24,7 +25,7 @@ bool ask_yes_no(const std::string& text, int flags) {
 
 void show_failure(const std::string& text, int flags) {
     show_message(text, flags);
-    show_status("Failed.");
+    show_status(text_of(text_id::failed_status));
 }
 
 std::string join_lines(std::initializer_list<std::string> lines) {

@@ -8,28 +8,25 @@
 
 const std::string phone_table_name = "''/a/plmn_text_table.bin''";
 
-bool phone_connected(const std::string& action) {
+bool phone_connected(text_id refusal) {
     if (p2k_get_status() != 0)
         return true;
-    show_status("Phone is not connected, can't " + action);
+    show_status(text_of(refusal));
     return false;
 }
 
 void refuse_longer_table() {
-    show_failure(join_lines({phone_table_name + " is longer than " +
-                                 number_to_text(operator_table_read_limit) + " bytes.",
-                             "Nothing was written."}),
+    show_failure(count_text_of(text_id::table_longer_message, operator_table_read_limit,
+                               {{"table", phone_table_name}}),
                  message_box_exclamation);
 }
 
 void refuse_table(rewrite_status status, const std::string& way_back) {
     std::string text;
     if (status == rewrite_status::no_table)
-        text =
-            join_lines({"Can't read " + phone_table_name + " from phone.", "Nothing was written."});
+        text = text_of(text_id::no_table_message, {{"table", phone_table_name}});
     if (status == rewrite_status::damaged)
-        text = join_lines(
-            {phone_table_name + " doesn't look like operator table.", "Nothing was written."});
+        text = text_of(text_id::damaged_table_message, {{"table", phone_table_name}});
     if (text.empty())
         return;
     show_failure(way_back.empty() ? text : join_lines({text, way_back}), message_box_exclamation);
@@ -55,8 +52,7 @@ namespace {
 
 // A backup, or the file naming it, that could not be written: the phone was not touched.
 void refuse_backup(const std::string& path) {
-    show_failure(join_lines({"Can't save backup of phone table to", path, "Nothing was written."}),
-                 message_box_stop);
+    show_failure(text_of(text_id::backup_failed_message, {{"path", path}}), message_box_stop);
 }
 
 }  // namespace
@@ -80,13 +76,14 @@ bool write_table(const std::string& table, const old_table_backup& backup,
     if (!write_table_from_block(table)) {
         if (before.state == unfinished_write_state::none)
             clear_unfinished_write();  // the phone's table was never touched
-        show_failure(join_lines({"Out of memory.", "Nothing was written."}), message_box_stop);
+        show_failure(text_of(text_id::out_of_memory_message), message_box_stop);
         return false;
     }
     if (!table_reads_back_as(table)) {
-        std::string text = "Phone table was not written correctly!";
+        std::string text = text_of(text_id::not_written_message);
         if (!backup.path.empty())
-            text = join_lines({text, "Your old table is saved in", backup.path});
+            text = join_lines(
+                {text, text_of(text_id::old_table_saved_message, {{"path", backup.path}})});
         show_failure(join_lines({text, way_back()}), message_box_stop);
         return false;
     }

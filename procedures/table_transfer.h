@@ -10,13 +10,14 @@
 
 #include "phone/operator_table.h"
 #include "phone/phone_table.h"
+#include "texts/program_texts.h"
 
 // How the messages name the phone's table: ''/a/plmn_text_table.bin''.
 extern const std::string phone_table_name;
 
-// False, with the status "Phone is not connected, can't " + action, when the phone does not
-// answer.
-bool phone_connected(const std::string& action);
+// False, with the status refusal (one of the "Phone is not connected" texts), when the phone
+// does not answer.
+bool phone_connected(text_id refusal);
 
 // The refusal of a table longer than the read.
 void refuse_longer_table();

@@ -75,7 +75,7 @@ void edit_list_view_labels(int number);
 // A command of a list's context menu: its number (above 0) and text ("Rename\tF2").
 struct list_view_command {
     int number;
-    const char* text;
+    std::string text;
 };
 // After an event with the detail list_view_menu_asked: shows the menu at the mouse, or under the
 // focused row when asked from the keyboard, and returns the number of the command chosen; 0

@@ -15,8 +15,8 @@ POINT menu_point(HWND list, LPARAM asked) {
     if (asked != -1)
         return {static_cast<short>(LOWORD(asked)), static_cast<short>(HIWORD(asked))};
     POINT point = {0, 0};
-    const int place =
-        static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const int place = static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     RECT row = {};
     row.left = LVIR_LABEL;
     if (place >= 0 && SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(place),
@@ -35,7 +35,7 @@ int choose_list_view_command(int number, const std::vector<list_view_command>& c
     if (store == nullptr || menu == nullptr)
         return 0;
     for (const list_view_command& command : commands)
-        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command.number), command.text);
+        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command.number), command.text.c_str());
     const POINT point = menu_point(list, store->menu_point);
     const int chosen = static_cast<int>(TrackPopupMenu(
         menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, point.x, point.y, 0, list, nullptr));
