@@ -46,6 +46,10 @@ bool option_group = false;
 
 }  // namespace
 
+HFONT scaled_font_or_none() {
+    return layout_dpi() == base_dpi ? nullptr : default_font();
+}
+
 void init_control_layer() {
     capacity = initial_control_capacity;
     control_table.assign(capacity + 2, control_entry{});

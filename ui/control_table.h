@@ -36,6 +36,9 @@ HWND create_common_control(int number, DWORD extended_style, const char* class_n
                            const control_kind* kind);
 
 HWND current_container();
+
+// The font of the layout DPI above 96 DPI; 0 at 96, where every control keeps its own.
+HFONT scaled_font_or_none();
 void make_container(HWND window);
 
 // Saves the current container for close_container; false when the stack is full.

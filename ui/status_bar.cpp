@@ -9,6 +9,7 @@
 #include <array>
 #include <vector>
 
+#include "ui/control_table.h"
 #include "ui/display_scale.h"
 
 namespace {
@@ -48,6 +49,8 @@ window_handle create_status_bar(int number, window_handle parent) {
     if (bar == nullptr) {
         return nullptr;
     }
+    if (HFONT font = scaled_font_or_none())
+        SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     status_bar_table[number] = bar;
     current_status_bar = bar;
     field_count = 0;
@@ -110,6 +113,14 @@ void fit_status_bars(window_handle window) {
             SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(count),
                          reinterpret_cast<LPARAM>(edges.data()));
         }
+    }
+}
+
+void refont_status_bars() {
+    HFONT font = scaled_font_or_none();  // 0: the bar's own font again
+    for (HWND bar : status_bar_table) {
+        if (bar != nullptr)
+            SendMessageA(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
 

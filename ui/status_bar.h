@@ -39,6 +39,10 @@ void set_status_icon(int number, int field, void* icon);
 // last field of each reaches to the bar's right end.
 void fit_status_bars(window_handle window);
 
+// Every status bar gets the type of the layout DPI (after it changed), as the controls do; the
+// window's next size change places them again.
+void refont_status_bars();
+
 // Destroys every status bar; the first step of the layer's final clean-up.
 void free_status_bars();
 

@@ -181,6 +181,7 @@ void follow_dpi(HWND window, int dpi, const RECT* suggested) {
     set_layout_dpi(dpi);
     rescale_controls(old_dpi, dpi);
     refont_controls();
+    refont_status_bars();
     set_window_icons(window, dpi);
     if (suggested != nullptr)
         SetWindowPos(window, nullptr, suggested->left, suggested->top,

@@ -122,6 +122,10 @@ TEST_F(main_window_test, LayoutAndFontFollowTheDpi) {
         }
         return image.bmWidth;
     };
+    HWND bar = FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr);
+    const auto height_of = [](const RECT& area) { return area.bottom - area.top; };
+    HFONT bar_font_at_96 = reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0));
+    const LONG bar_height_at_96 = height_of(rect_in_parent(bar));
     for (int dpi : {120, 144, 192, 96}) {
         SCOPED_TRACE(dpi);
         RECT suggested = {0, 0, MulDiv(290, dpi, 96), MulDiv(180, dpi, 96)};
@@ -152,6 +156,14 @@ TEST_F(main_window_test, LayoutAndFontFollowTheDpi) {
                                 (number >= connect_button && number <= restart_button);
             EXPECT_TRUE(!button || extent.cx <= placed.right - placed.left) << caption;
         }
+        // The status bar's type scales too, and the bar grows with it.
+        HFONT bar_font = reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0));
+        LOGFONTA bar_shape = {};
+        GetObjectA(bar_font, sizeof bar_shape, &bar_shape);
+        EXPECT_TRUE(dpi == 96 ? bar_font == bar_font_at_96
+                              : bar_shape.lfHeight == -MulDiv(8, dpi, 72));
+        const LONG bar_height = height_of(rect_in_parent(bar));
+        EXPECT_TRUE(dpi == 96 ? bar_height == bar_height_at_96 : bar_height > bar_height_at_96);
     }
     EXPECT_EQ(count_control_items(network_list), 3);
     EXPECT_EQ(get_control_state(network_list), 1);
