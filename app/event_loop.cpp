@@ -1,6 +1,8 @@
 #include "app/event_loop.h"
 
+#include "app/language_choice.h"
 #include "app/main_page.h"
+#include "app/main_window.h"
 #include "app/networks_page.h"
 #include "procedures/connect.h"
 #include "procedures/networks_list.h"
@@ -35,6 +37,8 @@ void run_event_loop(int32_t& wait_seconds) {
         }
         if (event == event_command && event_control() == find_command)
             focus_find_box();
+        if (event == event_command && take_language_command(event_control()))
+            retext_main_window(wait_seconds);
         // Renames not written or saved are lost with the window: not without asking.
         if (event == event_close_request && may_discard_renames())
             return;

@@ -8,4 +8,15 @@
 // Adds the page as the tab control's first page, with its controls.
 void build_main_page(int32_t wait_seconds);
 
+// The room the page's texts need between its margins (96-DPI units), with the longest wait:
+// 270 in English.
+int32_t main_page_width();
+
+// Places the page's controls for their texts: a text wider than its place widens its control
+// and moves what stands beside it.
+void lay_out_main_page();
+
+// The page's texts again, in the language now in use.
+void retext_main_page(int32_t wait_seconds);
+
 std::string wait_label_text(int32_t wait_seconds);

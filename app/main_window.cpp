@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "app/language_choice.h"
 #include "app/main_page.h"
 #include "app/networks_page.h"
 #include "app/page_texts.h"
@@ -33,6 +35,46 @@ constexpr int32_t text_box_room_right = 20;
 constexpr int32_t text_box_room_below = 40;
 
 constexpr int32_t networks_page = 3;  // the tab's index
+constexpr text_id tab_texts[] = {text_id::main_tab, text_id::about_tab, text_id::license_tab,
+                                 text_id::networks_tab};
+
+constexpr int32_t page_margins = 20;    // left and right, between the tab control and a page's
+constexpr int32_t status_margins = 12;  // the status bar's edges and its grip
+
+// The statuses the window shows whole in English at its opening size: in another language it
+// grows for them. (Statuses that name a file or add a second sentence may be cut in any.)
+const text_id whole_statuses[] = {text_id::press_connect_status,
+                                  text_id::connected_status,
+                                  text_id::failed_status,
+                                  text_id::loading_status,
+                                  text_id::patching_status,
+                                  text_id::writing_status,
+                                  text_id::patched_status,
+                                  text_id::written_status,
+                                  text_id::restarting_status,
+                                  text_id::restarted_status,
+                                  text_id::read_not_connected_status,
+                                  text_id::write_not_connected_status,
+                                  text_id::patch_not_connected_status,
+                                  text_id::restart_not_connected_status,
+                                  text_id::write_back_status,
+                                  text_id::nothing_written};
+
+// The smallest client width at which every page's texts and the statuses above show whole: the
+// opening width, or more where the language or the display scale needs it.
+int32_t width_for_texts() {
+    int32_t width = std::max(
+        {opening_width, main_page_width() + page_margins, networks_page_width() + page_margins});
+    const auto fit = [&width](const std::string& status) {
+        width = std::max(width, status_text_width(main_status_bar, status) + status_margins);
+    };
+    for (text_id status : whole_statuses)
+        fit(text_of(status));
+    fit(text_of(text_id::switching_status, {{"seconds", "10"}, {"tenths", "0"}}));
+    for (text_id status : {text_id::read_status, text_id::renamed_status})
+        fit(count_text_of(status, 1000));
+    return width;
+}
 
 // A text box's whole text: the lines with CR LF between them (and after a single line). The
 // box is given it once: a box filled line by line lays out its growing text again each time.
@@ -60,13 +102,32 @@ void build_license_page() {
     build_text_box(license_box, license_page_lines());
 }
 
+bool fit_window_to_texts();
+
 // The tab control and the pages' growing controls follow the window's new client size.
 void lay_out_main_window(int width, int height) {
+    // After a move to another display scale the texts' widths change; a window that grew for
+    // them has been laid out at its new size already.
+    if (fit_window_to_texts())
+        return;
     move_control(tab_control, 0, 0, width, height - status_bar_room);
     for (int32_t box : {about_box, license_box})
         move_control(box, -1, -1, width - text_box_room_right,
                      height - status_bar_room - text_box_room_below);
+    lay_out_main_page();
     lay_out_networks_page();
+}
+
+// True when the window grew.
+bool fit_window_to_texts() {
+    static bool fitting = false;  // a window it grows lays out (and comes here) again
+    if (fitting || control_handle(tab_control) == nullptr)
+        return false;
+    fitting = true;
+    const int32_t width = control_width(tab_control);
+    let_window_grow(main_window, width_for_texts(), opening_height, lay_out_main_window);
+    fitting = false;
+    return control_width(tab_control) != width;
 }
 
 // Adds the next page of the window's tab control; `build` makes its controls when it is first
@@ -87,14 +148,17 @@ void build_main_window(int32_t wait_seconds) {
     create_tab_control(tab_control, 0, 0, opening_width, opening_height - status_bar_room);
     build_main_page(wait_seconds);
     // The other pages get their controls when first shown: a start shows at most one of them.
-    add_page_built_when_shown(text_of(text_id::about_tab), build_about_page);
-    add_page_built_when_shown(text_of(text_id::license_tab), build_license_page);
-    add_page_built_when_shown(text_of(text_id::networks_tab), build_networks_page);
+    add_page_built_when_shown(text_of(tab_texts[1]), build_about_page);
+    add_page_built_when_shown(text_of(tab_texts[2]), build_license_page);
+    add_page_built_when_shown(text_of(tab_texts[networks_page]), build_networks_page);
     forget_networks();
 
     create_status_bar(main_status_bar, current_window());
     add_status_field(opening_width);
     set_status_text(main_status_bar, 0, text_of(text_id::press_connect_status), 0);
+
+    show_language_menu();
+    fit_window_to_texts();
 
     // The window opens on the about page in 25 of 51 cases.
     set_control_state(tab_control, random_up_to(50) < 25 ? 1 : 0);
@@ -102,4 +166,17 @@ void build_main_window(int32_t wait_seconds) {
 
 void show_networks_page() {
     set_control_state(tab_control, networks_page);
+}
+
+void retext_main_window(int32_t wait_seconds) {
+    int32_t index = 0;
+    for (text_id tab : tab_texts)
+        set_control_item_text(tab_control, index++, text_of(tab), 0);
+    retext_main_page(wait_seconds);
+    set_control_text(about_box, text_box_text(about_page_lines()));
+    retext_networks_page();
+    show_language_menu();
+    fit_window_to_texts();
+    lay_out_main_page();
+    lay_out_networks_page();
 }

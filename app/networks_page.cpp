@@ -1,6 +1,7 @@
 #include "app/networks_page.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "procedures/networks_files.h"
 #include "procedures/networks_list.h"
@@ -12,14 +13,18 @@
 #include "ui/label.h"
 #include "ui/list_view.h"
 #include "ui/push_button.h"
+#include "ui/text_extent.h"
 #include "ui/text_field.h"
 #include "texts/program_texts.h"
+#include "runtime/system_code_page.h"
 
 namespace {
 
 // The columns' widths, in the order of the model's columns: as the page opens, or as the
-// user left them (Window.ini).
+// user left them (Window.ini). A column left as it opens widens for a header that needs it.
+constexpr int opening_column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
 int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
+constexpr int header_margin = 14;  // a header's room to its column's edges, both sides
 
 struct button {
     int number;
@@ -44,7 +49,56 @@ constexpr int room_below_buttons = 30;  // from the buttons' top to the tab cont
 constexpr int button_height = 20;
 constexpr int button_gap = 6;
 constexpr int button_width = (270 - (button_count - 1) * button_gap) / button_count;
+constexpr int button_margin = 6;  // a caption's room to the button's edges, both sides
+constexpr int count_width = 100;
+constexpr int find_label_gap = 4;  // between a widened label's text and the find box
 constexpr int networks_page_index = 3;
+constexpr int widest_count = 20000;  // more records than a table the phone takes can hold
+
+struct page_places {
+    int find_label_width;
+    int count_width;
+    int button_width;
+    int width;  // the least room between the page's margins
+};
+
+int width_of(const std::string& text) {
+    return text_width_in(control_handle(tab_control), text) + 1;  // 1: rounding
+}
+
+// Measured in the controls' font (the tab control's, which every control shares), so also
+// before the page is built.
+page_places places_for_texts() {
+    const std::string widest = std::to_string(widest_count);
+    page_places places = {
+        std::max(find_label_width, width_of(text_of(text_id::find_label)) + find_label_gap),
+        std::max(count_width,
+                 width_of(text_of(text_id::find_count, {{"shown", widest}, {"count", widest}}))),
+        button_width, 0};
+    for (const button& each : buttons)
+        places.button_width =
+            std::max(places.button_width, width_of(text_of(each.text)) + button_margin);
+    places.width =
+        std::max({270, button_count * places.button_width + (button_count - 1) * button_gap,
+                  places.find_label_width + find_box_width + 8 + places.count_width});
+    return places;
+}
+
+// The widths the page gave the columns; a column the user has not changed since (within a
+// unit of rounding) takes its header's width, in the language and at the display scale now.
+int given_widths[network_column_count] = {};
+
+void widen_columns_for_headers() {
+    for (int column = 0; column < network_column_count; ++column) {
+        const int now = list_view_column_width(network_list, column);
+        if (now != opening_column_widths[column] && std::abs(now - given_widths[column]) > 1)
+            continue;  // as the user left it
+        given_widths[column] = std::max(opening_column_widths[column],
+                                        width_of(network_column_header(column)) + header_margin);
+        if (given_widths[column] != now)
+            set_list_view_column_width(network_list, column, given_widths[column]);
+    }
+}
 
 }  // namespace
 
@@ -53,7 +107,8 @@ void build_networks_page() {
                  text_of(text_id::find_label));
     create_text_field(find_field, left + find_label_width, find_top, find_box_width, find_height,
                       "");
-    create_label(find_count_label, count_left, find_top + 3, 100, 14, "");  // "1300 of 1300"
+    create_label(find_count_label, count_left, find_top + 3, count_width, 14,
+                 "");  // "1300 of 1300"
     create_list_view(network_list, left, list_top, 270, 80);
     for (int column = 0; column < network_column_count; ++column)
         add_list_view_column(network_list, network_column_header(column), column_widths[column]);
@@ -63,6 +118,18 @@ void build_networks_page() {
     lay_out_networks_page();
     // What a Read, an Open..., a failed Patch or the question at start put in the model.
     attach_network_list();
+}
+
+void retext_networks_page() {
+    if (control_handle(network_list) == nullptr)
+        return;
+    set_control_text(find_label, text_of(text_id::find_label));
+    for (const button& each : buttons)
+        set_control_text(each.number, text_of(each.text));
+    for (int column = 0; column < network_column_count; ++column)
+        set_list_view_column_text(network_list, column, network_column_header(column));
+    lay_out_networks_page();
+    show_networks();  // the count beside the find box
 }
 
 void keep_network_column_widths(const int* widths) {
@@ -76,12 +143,25 @@ void network_column_widths(int* widths) {
                              : list_view_column_width(network_list, column);
 }
 
+int networks_page_width() {
+    return places_for_texts().width;
+}
+
 void lay_out_networks_page() {
+    if (control_handle(network_list) == nullptr)
+        return;
+    widen_columns_for_headers();
+    const page_places places = places_for_texts();
     const int width = control_width(tab_control) - 2 * left;
     const int button_top = control_height(tab_control) - room_below_buttons - button_height;
+    const int field_left = left + places.find_label_width;
+    move_control(find_label, -1, -1, places.find_label_width, -1);
+    move_control(find_field, field_left, -1, -1, -1);
+    move_control(find_count_label, field_left + find_box_width + 8, -1, places.count_width, -1);
     move_control(network_list, -1, -1, width, button_top - button_gap - list_top);
-    for (const button& each : buttons)
-        move_control(each.number, -1, button_top, -1, -1);
+    for (int i = 0; i < button_count; ++i)
+        move_control(buttons[i].number, left + i * (places.button_width + button_gap), button_top,
+                     places.button_width, -1);
 }
 
 void focus_find_box() {
@@ -96,7 +176,7 @@ void handle_networks_event(int control) {
     switch (control) {
         case find_field:
             if (event_detail() == text_field_changed) {
-                find_networks(networks(), get_control_text(find_field));
+                find_networks(networks(), system_code_page_of_typed(get_control_text(find_field)));
                 show_networks();
             }
             break;

@@ -7,7 +7,14 @@
 // Read, Open..., a failed Patch or the question at start put there before the page was built.
 void build_networks_page();
 
-// Places the page's controls for the tab control's present size: the list takes the room.
+// The page's texts again, in the language now in use (nothing while it is not built).
+void retext_networks_page();
+
+// The least room the page's texts need between its margins (96-DPI units): 270 in English.
+int networks_page_width();
+
+// Places the page's controls for the tab control's present size and their texts: the list takes
+// the room, a text wider than its place widens its control and moves what stands beside it.
 void lay_out_networks_page();
 
 // Ctrl+F: the keyboard focus to the find box, its text selected, when the page is shown.

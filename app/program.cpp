@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/event_loop.h"
+#include "app/language_choice.h"
 #include "app/main_window.h"
 #include "app/settings_file.h"
 #include "app/unfinished_write_check.h"
@@ -48,6 +49,7 @@ int run_program(uint32_t random_seed) {
     init_ui_layer();
 
     settings values = read_settings();
+    start_language();
     build_main_window(values.wait_seconds);
     place_main_window();
 

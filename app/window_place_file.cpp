@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/language_choice.h"
 #include "app/networks_page.h"
 #include "procedures/window_numbers.h"
 #include "runtime/program_directory.h"
@@ -18,6 +19,7 @@ static_assert(window_place_columns == network_column_count, "a width a column of
 namespace {
 
 constexpr char place_file[] = "Window.ini";
+constexpr int place_file_max = 4096;
 constexpr int smallest_width = 290;  // the client area, as the window opens
 constexpr int smallest_height = 180;
 
@@ -40,14 +42,16 @@ bool mostly_on_a_screen(const RECT& rect) {
 void place_main_window() {
     std::string text;
     window_place place = {};
-    if (read_whole_file(path_beside_program(place_file), text, 4096) != whole_file_read::read ||
+    if (read_whole_file(path_beside_program(place_file), text, place_file_max) !=
+            whole_file_read::read ||
         !parse_window_place(text, place))
         return;
     keep_network_column_widths(place.columns);
     HWND window = window_of(main_window);
     RECT smallest = {0, 0, to_pixels(smallest_width), to_pixels(smallest_height)};
     AdjustWindowRect(&smallest, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE);
-    const int width = std::max(to_pixels(place.width), static_cast<int>(smallest.right - smallest.left));
+    const int width =
+        std::max(to_pixels(place.width), static_cast<int>(smallest.right - smallest.left));
     const int height =
         std::max(to_pixels(place.height), static_cast<int>(smallest.bottom - smallest.top));
     RECT kept = {to_pixels(place.x), to_pixels(place.y), 0, 0};
@@ -81,5 +85,13 @@ void keep_main_window_place() {
     place.height = to_layout(normal.bottom - normal.top);
     place.maximized = IsZoomed(window) ? 1 : 0;
     network_column_widths(place.columns);
-    replace_file(path_beside_program(place_file), format_window_place(place));
+    replace_file(path_beside_program(place_file), format_window_place(place, language_setting()));
+}
+
+std::string kept_language() {
+    std::string text;
+    if (read_whole_file(path_beside_program(place_file), text, place_file_max) !=
+        whole_file_read::read)
+        return "auto";
+    return parse_window_language(text);
 }

@@ -197,14 +197,15 @@ void sort_networks_by(networks_model& model, int column) {
     show_found(model);
 }
 
-std::string networks_copy_text(const networks_model& model, const std::vector<int>& rows) {
+std::string networks_copy_text(const networks_model& model, const std::vector<int>& rows,
+                               std::string (*utf8_of_cell)(const std::string& cell)) {
     std::string text;
     for (int column = 0; column < network_column_count; ++column)
         text += (column == 0 ? "" : "\t") + network_column_header(column);
     for (int row : rows) {
         text += "\r\n";
         for (int column = 0; column < network_column_count; ++column)
-            text += (column == 0 ? "" : "\t") + network_cell(model, row, column);
+            text += (column == 0 ? "" : "\t") + utf8_of_cell(network_cell(model, row, column));
     }
     return text;
 }

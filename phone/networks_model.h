@@ -84,6 +84,8 @@ void find_networks(networks_model& model, const std::string& text);
 // another column starts at up again.
 void sort_networks_by(networks_model& model, int column);
 
-// The rows as text for the clipboard: a line of the headers, then a line a row, the cells as
-// shown without the mark, separated by tabs; lines separated by CR LF.
-std::string networks_copy_text(const networks_model& model, const std::vector<int>& rows);
+// The rows as text for the clipboard, in UTF-8: a line of the headers, then a line a row, the
+// cells as shown without the mark (in the system's code page, which utf8_of_cell converts),
+// separated by tabs; lines separated by CR LF.
+std::string networks_copy_text(const networks_model& model, const std::vector<int>& rows,
+                               std::string (*utf8_of_cell)(const std::string& cell));

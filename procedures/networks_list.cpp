@@ -10,6 +10,7 @@
 #include "ui/list_view.h"
 #include "ui/window.h"
 #include "texts/program_texts.h"
+#include "runtime/system_code_page.h"
 
 namespace {
 
@@ -18,8 +19,9 @@ networks_model& model = *new networks_model;
 int arrow_column = -1;  // the sort the header's arrow shows
 int arrow_direction = 0;
 
+// The list shows UTF-8; the names are bytes in the system's code page.
 std::string cell_of(int row, int column) {
-    return network_cell(model, row, column);
+    return utf8_of_system_code_page(network_cell(model, row, column));
 }
 
 bool marked(int row) {
@@ -88,6 +90,7 @@ void show_networks() {
 
 void take_renames() {
     for (list_view_edit& edit : take_list_view_edits(network_list)) {
+        edit.text = system_code_page_of_typed(edit.text);
         if (edit.rows.empty())
             edit.rows = {edit.row};
         const bool many = edit.rows.size() > 1;
@@ -160,5 +163,6 @@ void run_network_menu() {
 void copy_networks() {
     const std::vector<int> rows = list_view_selected_rows(network_list);
     if (!rows.empty())
-        put_text_on_clipboard(window_of(main_window), networks_copy_text(model, rows));
+        put_text_on_clipboard(window_of(main_window),
+                              networks_copy_text(model, rows, utf8_of_system_code_page));
 }

@@ -13,6 +13,7 @@
 #include "runtime/text.h"
 #include "ui/control.h"
 #include "texts/program_texts.h"
+#include "runtime/system_code_page.h"
 
 namespace {
 
@@ -78,7 +79,8 @@ void run_patch() {
 
     // The name may have been changed during the run: what the field holds now is written
     // (the rewrite refuses it if it was emptied).
-    rewrite_result result = rewrite_operator_table(image, get_control_text(name_field));
+    rewrite_result result =
+        rewrite_operator_table(image, system_code_page_of_typed(get_control_text(name_field)));
     if (result.status != rewrite_status::ok) {
         report_refusal(result);
         return;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/program_directory.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -43,8 +44,8 @@ intptr_t open_library(int32_t number, const std::string& name) {
     // A library planted in the working directory must never be loaded: the DLL directory takes
     // the working directory's place in the search. It is the program's folder (searched first
     // anyway) rather than "", which Wine takes as no DLL directory, keeping the working one.
-    SetDllDirectoryA(program_directory().c_str());
-    library_table[slot] = LoadLibraryA(name.c_str());
+    SetDllDirectoryW(wide_text(program_directory()).data());
+    library_table[slot] = LoadLibraryW(wide_text(name).data());
     return reinterpret_cast<intptr_t>(library_table[slot]);
 }
 

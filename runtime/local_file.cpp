@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "runtime/program_directory.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ intptr_t open_file(int32_t number, const std::string& name) {
     // below allows readers only), so that the same file could not be opened again.
     close_file(number);
     HANDLE handle =
-        CreateFileA(path_beside_program(name).c_str(), GENERIC_READ | GENERIC_WRITE,
+        CreateFileW(wide_text(path_beside_program(name)).data(), GENERIC_READ | GENERIC_WRITE,
                     FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         handle = nullptr;
@@ -110,7 +111,7 @@ void end_file_here(int32_t number) {
 }
 
 int32_t delete_file(const std::string& name) {
-    return DeleteFileA(path_beside_program(name).c_str()) ? 1 : 0;
+    return DeleteFileW(wide_text(path_beside_program(name)).data()) ? 1 : 0;
 }
 
 int32_t file_table_size() {

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "runtime/wide_text.h"
+
 new_file_result save_new_file(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    HANDLE file = CreateFileW(wide_text(path).data(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         DWORD error = GetLastError();
@@ -18,16 +20,16 @@ new_file_result save_new_file(const std::string& path, const std::string& bytes)
     ok = FlushFileBuffers(file) && ok;
     ok = CloseHandle(file) && ok;
     if (!ok) {
-        DeleteFileA(path.c_str());
+        DeleteFileW(wide_text(path).data());
         return new_file_result::failed;
     }
     return new_file_result::saved;
 }
 
 bool make_folder(const std::string& path) {
-    if (CreateDirectoryA(path.c_str(), nullptr))
+    if (CreateDirectoryW(wide_text(path).data(), nullptr))
         return true;
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(wide_text(path).data());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -1,9 +1,13 @@
-// The program directory, from GetModuleFileNameA. The call truncates silently when the
-// buffer is too small (it then returns the buffer's size), so the buffer grows until the
+// The program directory, from GetModuleFileNameW, in UTF-8. The call truncates silently when
+// the buffer is too small (it then returns the buffer's size), so the buffer grows until the
 // whole path fits.
 #include "runtime/program_directory.h"
 
 #include <windows.h>
+
+#include <vector>
+
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -13,19 +17,19 @@ bool initialised = false;
 }  // namespace
 
 void init_program_directory() {
-    std::string path(500, '\0');
+    std::vector<wchar_t> wide(500, L'\0');
+    std::string path;
     for (;;) {
-        DWORD size = static_cast<DWORD>(path.size());
-        DWORD length = GetModuleFileNameA(nullptr, &path[0], size);
+        DWORD size = static_cast<DWORD>(wide.size());
+        DWORD length = GetModuleFileNameW(nullptr, wide.data(), size);
         if (length == 0) {
-            path.clear();
             break;
         }
         if (length < size) {
-            path.resize(length);
+            path = utf8_text(wide.data(), static_cast<int>(length));
             break;
         }
-        path.resize(path.size() * 2);
+        wide.resize(wide.size() * 2);
     }
     std::string::size_type last = path.rfind('\\');
     directory = last == std::string::npos ? std::string() : path.substr(0, last + 1);

@@ -50,6 +50,12 @@ std::string utf8_of_system_code_page(const std::string& bytes) {
     return text;
 }
 
+std::string system_code_page_of_typed(const std::string& text) {
+    std::string bytes;
+    bytes_of(CP_ACP, wide_of(CP_UTF8, 0, text), bytes);
+    return bytes;
+}
+
 bool system_code_page_of_utf8(const std::string& text, std::string& bytes) {
     const std::vector<wchar_t> wide = wide_of(CP_UTF8, MB_ERR_INVALID_CHARS, text);
     if (wide.empty() && !text.empty())

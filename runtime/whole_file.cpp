@@ -4,6 +4,7 @@
 
 #include "runtime/new_file.h"
 #include "runtime/number_text.h"
+#include "runtime/wide_text.h"
 
 namespace {
 constexpr int max_temporary_attempts = 100;
@@ -11,8 +12,8 @@ constexpr int max_temporary_attempts = 100;
 
 whole_file_read read_whole_file(const std::string& path, std::string& bytes, int64_t max_size) {
     bytes.clear();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(wide_text(path).data(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return whole_file_read::missing_or_locked;
     LARGE_INTEGER size = {};
@@ -44,10 +45,10 @@ bool replace_file(const std::string& path, const std::string& bytes) {
             case new_file_result::failed:
                 return false;
             case new_file_result::saved:
-                if (MoveFileExA(temporary.c_str(), path.c_str(),
+                if (MoveFileExW(wide_text(temporary).data(), wide_text(path).data(),
                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
                     return true;
-                DeleteFileA(temporary.c_str());
+                DeleteFileW(wide_text(temporary).data());
                 return false;
         }
     }
@@ -55,11 +56,11 @@ bool replace_file(const std::string& path, const std::string& bytes) {
 }
 
 bool file_exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(wide_text(path).data()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool remove_file(const std::string& path) {
-    return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    return DeleteFileW(wide_text(path).data()) || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
 std::string file_name_of(const std::string& path) {

@@ -1,9 +1,16 @@
 #include "runtime/window_place.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include "runtime/number_text.h"
+
+namespace {
+
+const std::string language_key = "language=";
+
+}  // namespace
 
 bool parse_window_place(const std::string& text, window_place& place) {
     window_place read = {};
@@ -33,18 +40,32 @@ bool parse_window_place(const std::string& text, window_place& place) {
         }
         at += *at == '\n' && at[-1] == '\r' ? 1 : 0;
     }
-    if (static_cast<size_t>(at - text.c_str()) < text.size())
+    const size_t end = static_cast<size_t>(at - text.c_str());
+    if (end < text.size() && text.compare(end, language_key.size(), language_key) != 0)
         return false;
     place = read;
     return true;
 }
 
-std::string format_window_place(const window_place& place) {
+std::string parse_window_language(const std::string& text) {
+    const size_t line = text.rfind(language_key);
+    if (line == std::string::npos || (line > 0 && text[line - 1] != '\n'))
+        return "auto";
+    const size_t start = line + language_key.size();
+    const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    const std::string value = text.substr(start, end - start);
+    const bool letters = !value.empty() && value.size() <= 8 &&
+                         value.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos;
+    return letters ? value : "auto";
+}
+
+std::string format_window_place(const window_place& place, const std::string& language) {
     std::string columns;
     for (int i = 0; i < window_place_columns; ++i)
         columns += (i == 0 ? "" : ",") + number_to_text(place.columns[i]);
     return "x=" + number_to_text(place.x) + "\r\ny=" + number_to_text(place.y) +
-           "\r\nwidth=" + number_to_text(place.width) + "\r\nheight=" +
-           number_to_text(place.height) + "\r\nmaximized=" + number_to_text(place.maximized) +
-           "\r\ncolumns=" + columns + "\r\n";
+           "\r\nwidth=" + number_to_text(place.width) +
+           "\r\nheight=" + number_to_text(place.height) +
+           "\r\nmaximized=" + number_to_text(place.maximized) + "\r\ncolumns=" + columns + "\r\n" +
+           language_key + language + "\r\n";
 }

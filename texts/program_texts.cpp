@@ -60,6 +60,18 @@ const text_language& text_language_in_use() {
     return *in_use;
 }
 
+std::string text_language_for(const std::string& setting,
+                              const std::vector<std::string>& display_languages) {
+    if (language_of_code(setting) != nullptr)
+        return setting;
+    for (const std::string& each : display_languages) {
+        const std::string code = each.substr(0, each.find_first_of("-_"));
+        if (language_of_code(code) != nullptr)
+            return code;
+    }
+    return text_languages[0].code;
+}
+
 void use_text_language(const std::string& code) {
     const text_language* language = language_of_code(code);
     in_use = language != nullptr ? language : &text_languages[0];

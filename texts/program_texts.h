@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "texts/text_table.h"
 
@@ -23,3 +24,9 @@ const text_language* language_of_code(const std::string& code);
 const text_language& text_language_in_use();
 // A code no language has leaves English in use.
 void use_text_language(const std::string& code);
+
+// The language to use for a setting of "auto" (as Windows) or a language's code: the code when
+// a language has it; else the first of Windows' display languages ("ru-RU", "en-US", in the
+// user's order) that one has; else English.
+std::string text_language_for(const std::string& setting,
+                              const std::vector<std::string>& display_languages);

@@ -3,16 +3,22 @@
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
+
+#include "runtime/wide_text.h"
 
 void put_text_on_clipboard(window_handle owner, const std::string& text) {
     if (!OpenClipboard(owner)) {
         return;
     }
     EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    const std::vector<wchar_t> wide = wide_text(text);
+    const size_t size = wide.size() * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size)) {
+        std::memcpy(GlobalLock(memory), wide.data(), size);
         GlobalUnlock(memory);
-        if (SetClipboardData(CF_TEXT, memory) == nullptr) {
+        // Windows makes the code page's CF_TEXT of it for programs that ask for that.
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
             GlobalFree(memory);
         }
     }

@@ -9,10 +9,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "ui/control_table.h"
 #include "ui/display_scale.h"
 #include "ui/tab_pages.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -23,13 +25,12 @@ const control_entry* existing(int number) {
 }
 
 void append_window_text(HWND window, std::string& text) {
-    const int length = std::min(GetWindowTextLengthA(window), control_text_limit);
+    const int length = std::min(GetWindowTextLengthW(window), control_text_limit);
     if (length <= 0) {
         return;
     }
-    std::string part(static_cast<size_t>(length) + 1, '\0');
-    part.resize(static_cast<size_t>(std::max(0, GetWindowTextA(window, &part[0], length + 1))));
-    text += part;
+    std::vector<wchar_t> part(static_cast<size_t>(length) + 1, L'\0');
+    text += utf8_text(part.data(), std::max(0, GetWindowTextW(window, part.data(), length + 1)));
 }
 
 RECT rect_in_parent(HWND window) {
@@ -85,7 +86,7 @@ void set_control_text(int number, const std::string& text) {
     if (entry->kind->set_text != nullptr) {
         entry->kind->set_text(entry->handle, text);
     } else {
-        SetWindowTextA(entry->handle, text.c_str());
+        SetWindowTextW(entry->handle, wide_text(text).data());
     }
 }
 
@@ -241,8 +242,9 @@ void rescale_controls(int old_dpi, int new_dpi) {
         MoveWindow(handle, scale(area.left), scale(area.top), scale(area.right - area.left),
                    scale(area.bottom - area.top), TRUE);
         HWND headers = reinterpret_cast<HWND>(SendMessageA(handle, LVM_GETHEADER, 0, 0));
-        const int columns =
-            headers != nullptr ? static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0)) : 0;
+        const int columns = headers != nullptr
+                                ? static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0))
+                                : 0;
         for (int column = 0; column < columns; ++column)
             SendMessageA(handle, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
                          scale(static_cast<LONG>(SendMessageA(handle, LVM_GETCOLUMNWIDTH,

@@ -23,6 +23,10 @@ void close_container();
 // Font of the controls created from now on: a platform font handle, or -1 for the
 // default font.
 void set_control_font(std::intptr_t font);
+// At 96 DPI the controls have the stock font, a code page's bitmap font; for another script
+// than the code page's they need the dialog face there too. Takes effect at the next
+// refont_controls.
+void keep_stock_font_at_96(bool keep);
 // Every control gets the font of the layout DPI (after it changed).
 void refont_controls();
 // Every control's place and size, and a list's column widths, from one DPI to another.

@@ -13,6 +13,7 @@
 #include "ui/control_container.h"
 #include "ui/display_scale.h"
 #include "ui/window_table.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -25,18 +26,21 @@ HWND container = nullptr;
 std::array<HWND, container_stack_room> container_stack = {};
 int container_depth = 0;
 
-HFONT scaled_font = nullptr;  // made for the layout DPI above 96
+HFONT scaled_font = nullptr;  // made for the layout DPI
 int scaled_font_dpi = 0;
+bool stock_font_at_96 = true;
 
-// The stock font at 96 DPI; above it the same size of type, made once per DPI.
+// The stock font at 96 DPI (unless told otherwise); else the same size of type in the dialog
+// face ("MS Shell Dlg": Microsoft Sans Serif on Windows, Tahoma under Wine, both with every
+// script), made once per DPI.
 HFONT default_font() {
     const int dpi = layout_dpi();
-    if (dpi == base_dpi)
+    if (dpi == base_dpi && stock_font_at_96)
         return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
     if (scaled_font == nullptr || scaled_font_dpi != dpi) {
-        scaled_font = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+        scaled_font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Microsoft Sans Serif");
+                                  DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Shell Dlg");
         scaled_font_dpi = dpi;
     }
     return scaled_font;
@@ -47,7 +51,11 @@ bool option_group = false;
 }  // namespace
 
 HFONT scaled_font_or_none() {
-    return layout_dpi() == base_dpi ? nullptr : default_font();
+    return layout_dpi() == base_dpi && stock_font_at_96 ? nullptr : default_font();
+}
+
+void keep_stock_font_at_96(bool keep) {
+    stock_font_at_96 = keep;
 }
 
 void init_control_layer() {
@@ -87,8 +95,8 @@ bool store_control(int number, HWND handle, const control_kind* kind) {
 
 HWND create_child_control(int number, DWORD extended_style, const char* class_name, DWORD style,
                           const std::string& text, int x, int y, int width, int height) {
-    return CreateWindowExA(extended_style, class_name, text.c_str(), style, to_pixels(x),
-                           to_pixels(y), to_pixels(width), to_pixels(height),
+    return CreateWindowExW(extended_style, wide_text(class_name).data(), wide_text(text).data(),
+                           style, to_pixels(x), to_pixels(y), to_pixels(width), to_pixels(height),
                            container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(number)),
                            program_instance(), nullptr);
 }

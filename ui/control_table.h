@@ -37,7 +37,8 @@ HWND create_common_control(int number, DWORD extended_style, const char* class_n
 
 HWND current_container();
 
-// The font of the layout DPI above 96 DPI; 0 at 96, where every control keeps its own.
+// The font made for the layout DPI; 0 at 96 DPI while the stock font is kept there (every
+// control, and the status bar, keep their own).
 HFONT scaled_font_or_none();
 void make_container(HWND window);
 

@@ -15,9 +15,9 @@ int handle_taken_message(MSG& message) {
     HWND active = GetActiveWindow();
     HACCEL accelerators = accelerator_table_of(active);
     events.taken = message.message;
-    if (accelerators == nullptr || !TranslateAcceleratorA(active, accelerators, &message)) {
+    if (accelerators == nullptr || !TranslateAcceleratorW(active, accelerators, &message)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     note_page_focus();
     int result = events.code;
@@ -35,14 +35,14 @@ int handle_taken_message(MSG& message) {
 int wait_event() {
     events.detail = -1;
     MSG message = {};
-    GetMessageA(&message, nullptr, 0, 0);  // a quit message is handled like any other
+    GetMessageW(&message, nullptr, 0, 0);  // a quit message is handled like any other
     return handle_taken_message(message);
 }
 
 int poll_event() {
     events.detail = -1;
     MSG message = {};
-    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         return event_none;
     }
     return handle_taken_message(message);

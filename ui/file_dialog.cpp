@@ -1,28 +1,32 @@
-// Open and save dialogs: GetOpenFileNameA and GetSaveFileNameA with a filter a kind of file.
+// Open and save dialogs: GetOpenFileNameW and GetSaveFileNameW with a filter a kind of file;
+// the path chosen comes back in UTF-8, as every path of the program is.
 #include "ui/file_dialog.h"
 
 #include <windows.h>
 #include <commdlg.h>
+
+#include "runtime/wide_text.h"
 
 namespace {
 
 // Room for the longest path the platform takes; a longer name is refused by the dialog.
 constexpr DWORD path_room = 32768;
 
-using show_dialog = BOOL(WINAPI*)(OPENFILENAMEA*);
+using show_dialog = BOOL(WINAPI*)(OPENFILENAMEW*);
 
 // Loaded at the first dialog, not at start: comdlg32 pulls in shell32, ole32 and more with it.
 HMODULE library = nullptr;
 
 show_dialog dialog_entry(const char* name) {
     if (library == nullptr) {
-        std::string folder(GetSystemDirectoryA(nullptr, 0), '\0');  // with room for the NUL
-        const UINT length = GetSystemDirectoryA(&folder[0], static_cast<UINT>(folder.size()));
+        std::vector<wchar_t> folder(GetSystemDirectoryW(nullptr, 0), L'\0');  // with the NUL
+        const UINT length = GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
         if (length == 0 || length >= folder.size()) {
             return nullptr;
         }
-        folder.resize(length);
-        library = LoadLibraryA((folder + "\\comdlg32.dll").c_str());
+        library = LoadLibraryW(
+            wide_text(utf8_text(folder.data(), static_cast<int>(length)) + "\\comdlg32.dll")
+                .data());
         if (library == nullptr) {
             return nullptr;
         }
@@ -53,42 +57,45 @@ std::string run_dialog(window_handle owner, const std::string& folder,
         filter += each.description + '\0' + each.pattern + '\0';
     }
     filter += '\0';
-    std::string path(path_room, '\0');
-    OPENFILENAMEA dialog = {};
+    const std::vector<wchar_t> wide_filter = wide_text(filter);
+    const std::vector<wchar_t> wide_folder = wide_text(folder);
+    const std::vector<wchar_t> extension = wide_text(kinds[0].extension);
+    std::vector<wchar_t> path(path_room, L'\0');
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFilter = wide_filter.data();
     dialog.nFilterIndex = 1;
-    dialog.lpstrFile = &path[0];
+    dialog.lpstrFile = path.data();
     dialog.nMaxFile = path_room;
-    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-    dialog.lpstrDefExt = kinds[0].extension.empty() ? nullptr : kinds[0].extension.c_str();
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : wide_folder.data();
+    dialog.lpstrDefExt = kinds[0].extension.empty() ? nullptr : extension.data();
     dialog.Flags = flags | OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (!show(&dialog)) {
         return std::string();  // cancelled, or a name longer than the room (FNERR_BUFFERTOOSMALL)
     }
-    path.resize(path.find('\0'));
+    const std::string chosen = utf8_text(path.data());
     if (dialog.nFilterIndex >= 1 && dialog.nFilterIndex <= kinds.size()) {
         kind = dialog.nFilterIndex - 1;
     }
     for (size_t i = 0; i < kinds.size(); ++i) {
-        if (has_extension(path, kinds[i].extension)) {
+        if (has_extension(chosen, kinds[i].extension)) {
             kind = i;
         }
     }
-    return path;
+    return chosen;
 }
 
 }  // namespace
 
 std::string choose_file_to_open(window_handle owner, const std::string& folder,
                                 const std::vector<file_kind>& kinds, size_t& kind) {
-    return run_dialog(owner, folder, kinds, kind, OFN_FILEMUSTEXIST, "GetOpenFileNameA");
+    return run_dialog(owner, folder, kinds, kind, OFN_FILEMUSTEXIST, "GetOpenFileNameW");
 }
 
 std::string choose_file_to_save(window_handle owner, const std::string& folder,
                                 const std::vector<file_kind>& kinds, size_t& kind) {
-    return run_dialog(owner, folder, kinds, kind, OFN_OVERWRITEPROMPT, "GetSaveFileNameA");
+    return run_dialog(owner, folder, kinds, kind, OFN_OVERWRITEPROMPT, "GetSaveFileNameW");
 }
 
 std::string choose_file_to_open(window_handle owner, const std::string& folder,

@@ -10,6 +10,7 @@
 #include "ui/display_scale.h"
 #include "ui/list_view_notice.h"
 #include "ui/list_view_store.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -94,13 +95,28 @@ void add_list_view_column(int number, const std::string& header, int width) {
     }
     HWND headers = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
     const int count = static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0));
-    LVCOLUMNA column = {};
+    std::vector<wchar_t> caption = wide_text(header);
+    LVCOLUMNW column = {};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.pszText = const_cast<char*>(header.c_str());
+    column.pszText = caption.data();
     column.cx = to_pixels(width);
     column.iSubItem = count;
-    SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(count),
+    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(count),
                  reinterpret_cast<LPARAM>(&column));
+}
+
+void set_list_view_column_width(int number, int column, int width) {
+    SendMessageW(handle_of(number), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                 to_pixels(width));
+}
+
+void set_list_view_column_text(int number, int column, const std::string& header) {
+    std::vector<wchar_t> caption = wide_text(header);
+    LVCOLUMNW shown = {};
+    shown.mask = LVCF_TEXT;
+    shown.pszText = caption.data();
+    SendMessageW(handle_of(number), LVM_SETCOLUMNW, static_cast<WPARAM>(column),
+                 reinterpret_cast<LPARAM>(&shown));
 }
 
 int list_view_column_width(int number, int column) {
@@ -196,7 +212,7 @@ void edit_list_view_label(int number, int row) {
     if (list_store* store = store_of(list); store != nullptr && place_of(list, row) >= 0) {
         store->edit_many.clear();
         SetFocus(list);
-        SendMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(place_of(list, row)), 0);
+        SendMessageW(list, LVM_EDITLABELW, static_cast<WPARAM>(place_of(list, row)), 0);
     }
 }
 

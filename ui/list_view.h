@@ -44,6 +44,9 @@ window_handle create_list_view(int number, int x, int y, int width, int height);
 // Appends a column with its header and width; the column's width now (as the user left it).
 void add_list_view_column(int number, const std::string& header, int width);
 int list_view_column_width(int number, int column);
+void set_list_view_column_width(int number, int column, int width);
+// A new header for the column (another language's); its width stays.
+void set_list_view_column_text(int number, int column, const std::string& header);
 
 void set_list_view_source(int number, list_view_source source);
 

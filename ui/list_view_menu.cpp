@@ -6,6 +6,7 @@
 #include "ui/control_table.h"
 #include "ui/list_view.h"
 #include "ui/list_view_store.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -35,7 +36,8 @@ int choose_list_view_command(int number, const std::vector<list_view_command>& c
     if (store == nullptr || menu == nullptr)
         return 0;
     for (const list_view_command& command : commands)
-        AppendMenuA(menu, MF_STRING, static_cast<UINT_PTR>(command.number), command.text.c_str());
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command.number),
+                    wide_text(command.text).data());
     const POINT point = menu_point(list, store->menu_point);
     const int chosen = static_cast<int>(TrackPopupMenu(
         menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, point.x, point.y, 0, list, nullptr));

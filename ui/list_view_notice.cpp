@@ -7,11 +7,12 @@
 #include <string>
 
 #include "ui/list_view_store.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
-void answer_display(NMLVDISPINFOA* display) {
-    LVITEMA& item = display->item;
+void answer_display(NMLVDISPINFOW* display) {
+    LVITEMW& item = display->item;
     HWND list = display->hdr.hwndFrom;
     const list_store* store = store_of(list);
     const int row = row_at(list, item.iItem);
@@ -19,7 +20,8 @@ void answer_display(NMLVDISPINFOA* display) {
         item.cchTextMax <= 0) {
         return;
     }
-    lstrcpynA(item.pszText, shown_cell(*store, row, item.iSubItem).c_str(), item.cchTextMax);
+    lstrcpynW(item.pszText, wide_text(shown_cell(*store, row, item.iSubItem)).data(),
+              item.cchTextMax);
 }
 
 // The editor is opened once the list has finished with the key or click that asked for it.
@@ -28,11 +30,11 @@ void post_edit(HWND list, int place, bool many) {
     list_store* store = store_of(list);
     if (store != nullptr && row_at(list, place) >= 0) {
         store->edit_many = many ? selected_rows(list) : std::vector<int>();
-        PostMessageA(list, LVM_EDITLABELA, static_cast<WPARAM>(place), 0);
+        PostMessageW(list, LVM_EDITLABELW, static_cast<WPARAM>(place), 0);
     }
 }
 
-void begin_edit(const NMLVDISPINFOA* display) {
+void begin_edit(const NMLVDISPINFOW* display) {
     HWND list = display->hdr.hwndFrom;
     HWND editor = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETEDITCONTROL, 0, 0));
     list_store* store = store_of(list);
@@ -48,63 +50,48 @@ void begin_edit(const NMLVDISPINFOA* display) {
     }
     store->edit_many.clear();
     SendMessageA(editor, EM_LIMITTEXT, list_view_label_max, 0);
-    SetWindowTextA(editor, plain_cell(*store, row, 0).c_str());
+    SetWindowTextW(editor, wide_text(plain_cell(*store, row, 0)).data());
 }
 
 // The rows the editor named are selected again, kept or not.
-bool end_edit(const NMLVDISPINFOA* display) {
-    const char* text = display->item.pszText;
+bool end_edit(const NMLVDISPINFOW* display) {
+    const wchar_t* text = display->item.pszText;
     HWND list = display->hdr.hwndFrom;
     list_store* store = store_of(list);
     const int row = row_at(list, display->item.iItem);
     if (store->editing.size() > 1) {
         select_rows(list, store->editing, row);
     }
-    if (text == nullptr || *text == '\0' || row < 0) {
+    if (text == nullptr || *text == L'\0' || row < 0) {
         return false;
     }
-    store->edits.push_back({row, text, store->editing});
+    store->edits.push_back({row, utf8_text(text), store->editing});
     return true;
 }
 
 // Case-insensitive: does the text start with the typed letters (or equal them, when whole)?
-bool matches(const std::string& text, const std::string& typed, bool whole) {
-    const int length = static_cast<int>(typed.size());
-    if (static_cast<int>(text.size()) < length || (whole && text.size() != typed.size())) {
+bool matches(const std::string& text, const std::vector<wchar_t>& typed, bool whole) {
+    const std::vector<wchar_t> wide = wide_text(text);
+    const size_t length = typed.size() - 1;  // both end in a NUL
+    if (wide.size() - 1 < length || (whole && wide.size() != typed.size())) {
         return false;
     }
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, typed.c_str(),
-                          length) == CSTR_EQUAL;
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wide.data(),
+                          static_cast<int>(length), typed.data(),
+                          static_cast<int>(length)) == CSTR_EQUAL;
 }
 
 // Type-ahead in a list with owner data: the place of the next row, from the start place on
 // and then from the top, whose first cell starts with the typed letters; -1 when none does.
 LRESULT find_row(const NMHDR* header) {
-    std::string typed;
-    int start = 0;
-    UINT flags = 0;
-    if (header->code == LVN_ODFINDITEMW) {
-        const auto* find = reinterpret_cast<const NMLVFINDITEMW*>(header);
-        start = find->iStart;
-        flags = find->lvfi.flags;
-        if ((flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz != nullptr) {
-            const int size =
-                WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, nullptr, 0, nullptr, nullptr);
-            typed.assign(static_cast<size_t>(size > 0 ? size : 1), '\0');
-            WideCharToMultiByte(CP_ACP, 0, find->lvfi.psz, -1, &typed[0], size, nullptr, nullptr);
-            typed.resize(typed.size() - 1);
-        }
-    } else {
-        const auto* find = reinterpret_cast<const NMLVFINDITEMA*>(header);
-        start = find->iStart;
-        flags = find->lvfi.flags;
-        if ((flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz != nullptr) {
-            typed = find->lvfi.psz;
-        }
-    }
+    const auto* find = reinterpret_cast<const NMLVFINDITEMW*>(header);
+    int start = find->iStart;
+    const UINT flags = find->lvfi.flags;
+    const bool typed_text = (flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz != nullptr;
+    const std::vector<wchar_t> typed = wide_text(typed_text ? utf8_text(find->lvfi.psz) : "");
     const list_store* store = store_of(header->hwndFrom);
     const int count = static_cast<int>(store->shown.size());
-    if (typed.empty() || count == 0) {
+    if (typed.size() <= 1 || count == 0) {
         return -1;
     }
     start = start < 0 || start >= count ? 0 : start;
@@ -147,18 +134,18 @@ list_view_notice answer_list_view(const NMHDR* header, LRESULT& result) {
     }
     result = 0;
     switch (header->code) {
-        case LVN_GETDISPINFOA:
-            answer_display(reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header)));
+        // The list's parent is a Unicode window: the list asks in UTF-16.
+        case LVN_GETDISPINFOW:
+            answer_display(reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(header)));
             return list_view_notice::answered;
-        case LVN_ODFINDITEMA:
         case LVN_ODFINDITEMW:
             result = find_row(header);
             return list_view_notice::answered;
-        case LVN_BEGINLABELEDITA:
-            begin_edit(reinterpret_cast<const NMLVDISPINFOA*>(header));
+        case LVN_BEGINLABELEDITW:
+            begin_edit(reinterpret_cast<const NMLVDISPINFOW*>(header));
             return list_view_notice::answered;
-        case LVN_ENDLABELEDITA:
-            return end_edit(reinterpret_cast<const NMLVDISPINFOA*>(header))
+        case LVN_ENDLABELEDITW:
+            return end_edit(reinterpret_cast<const NMLVDISPINFOW*>(header))
                        ? list_view_notice::label_edited
                        : list_view_notice::answered;
         case LVN_KEYDOWN:

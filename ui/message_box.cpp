@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include "runtime/wide_text.h"
+
 int message_box(const std::string& title, const std::string& text, int flags) {
-    return MessageBoxA(GetForegroundWindow(), text.c_str(), title.c_str(),
+    return MessageBoxW(GetForegroundWindow(), wide_text(text).data(), wide_text(title).data(),
                        static_cast<UINT>(flags));
 }

@@ -11,6 +11,8 @@
 
 #include "ui/control_table.h"
 #include "ui/display_scale.h"
+#include "runtime/wide_text.h"
+#include "ui/text_extent.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ window_handle create_status_bar(int number, window_handle parent) {
         capacity = number + status_bar_capacity_step;
         status_bar_table.resize(capacity + 1, nullptr);
     }
-    HWND bar = CreateStatusWindowA(WS_CHILD | WS_VISIBLE, "", parent, 0);
+    HWND bar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE, L"", parent, 0);
     if (bar == nullptr) {
         return nullptr;
     }
@@ -89,7 +91,7 @@ void set_status_text(int number, int field, const std::string& text, int flags) 
         shown = "\t\t";
     }
     shown += text;
-    SendMessageA(bar, SB_SETTEXTA, field_word, reinterpret_cast<LPARAM>(shown.c_str()));
+    SendMessageW(bar, SB_SETTEXTW, field_word, reinterpret_cast<LPARAM>(wide_text(shown).data()));
 }
 
 void set_status_icon(int number, int field, void* icon) {
@@ -114,6 +116,10 @@ void fit_status_bars(window_handle window) {
                          reinterpret_cast<LPARAM>(edges.data()));
         }
     }
+}
+
+int status_text_width(int number, const std::string& text) {
+    return text_width_in(status_bar_of(number), text);
 }
 
 void refont_status_bars() {

@@ -9,6 +9,7 @@
 
 #include "ui/control_table.h"
 #include "ui/tab_pages.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -20,22 +21,23 @@ int selected_index(HWND tab) {
 }
 
 void append_caption(HWND tab, int index, std::string& text) {
-    char caption[caption_room] = {};
-    TCITEMA item = {};
+    wchar_t caption[caption_room] = {};
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
     item.pszText = caption;
     item.cchTextMax = caption_room;
-    if (SendMessageA(tab, TCM_GETITEMA, static_cast<WPARAM>(index),
+    if (SendMessageW(tab, TCM_GETITEMW, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&item))) {
-        text += item.pszText;  // the control may point at its own copy instead
+        text += utf8_text(item.pszText);  // the control may point at its own copy instead
     }
 }
 
 void write_caption(HWND tab, int index, const std::string& text) {
-    TCITEMA item = {};
+    std::vector<wchar_t> caption = wide_text(text);
+    TCITEMW item = {};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(tab, TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    item.pszText = caption.data();
+    SendMessageW(tab, TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void add_page(HWND tab, int, const std::string& text) {
@@ -106,4 +108,3 @@ window_handle create_tab_control(int number, int x, int y, int width, int height
     start_tab_pages(tab);
     return tab;
 }
-

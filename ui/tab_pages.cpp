@@ -16,6 +16,7 @@
 #include "ui/control_table.h"
 #include "ui/event_state.h"
 #include "ui/window_table.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -35,8 +36,9 @@ std::vector<page_to_build> pages_to_build;
 
 // Runs the page's builder if it still waits for one, with the page as the container.
 void build_waiting_page(HWND page) {
-    const auto waiting = std::find_if(pages_to_build.begin(), pages_to_build.end(),
-                                      [page](const page_to_build& each) { return each.page == page; });
+    const auto waiting =
+        std::find_if(pages_to_build.begin(), pages_to_build.end(),
+                     [page](const page_to_build& each) { return each.page == page; });
     if (waiting == pages_to_build.end()) {
         return;
     }
@@ -93,15 +95,16 @@ int selected_index(HWND tab) {
 void add_tab_page(HWND tab, const std::string& text) {
     RECT client = {};
     GetClientRect(tab, &client);
-    HWND page = CreateWindowExA(
-        WS_EX_TRANSPARENT, page_class_name, "", WS_CHILD, 2, header_height + 2, client.right - 5,
+    HWND page = CreateWindowExW(
+        WS_EX_TRANSPARENT, page_class_name, L"", WS_CHILD, 2, header_height + 2, client.right - 5,
         client.bottom - header_height - 5, tab, nullptr, program_instance(), nullptr);
     make_container(page);
-    TCITEMA item = {};
+    std::vector<wchar_t> caption = wide_text(text);
+    TCITEMW item = {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
-    item.pszText = const_cast<char*>(text.c_str());
+    item.pszText = caption.data();
     item.lParam = reinterpret_cast<LPARAM>(page);
-    SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(page_count),
+    SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(page_count),
                  reinterpret_cast<LPARAM>(&item));
     if (page_count == 0) {
         SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, show_on_top);
@@ -127,9 +130,10 @@ void build_page_when_shown(int tab_number, int index, page_builder build) {
         return;
     }
     // Pages destroyed with their window (not removed one by one) leave their entries here.
-    pages_to_build.erase(std::remove_if(pages_to_build.begin(), pages_to_build.end(),
-                                        [](const page_to_build& each) { return !IsWindow(each.page); }),
-                         pages_to_build.end());
+    pages_to_build.erase(
+        std::remove_if(pages_to_build.begin(), pages_to_build.end(),
+                       [](const page_to_build& each) { return !IsWindow(each.page); }),
+        pages_to_build.end());
     pages_to_build.push_back({page, build});
     if (GetWindowLongPtrA(page, GWL_STYLE) & WS_VISIBLE) {
         build_waiting_page(page);
@@ -164,8 +168,13 @@ void lay_out_pages(window_handle tab) {
     GetClientRect(tab, &client);
     const int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
     for (int index = count - 1; index >= 0; --index) {
-        SetWindowPos(page_of(tab, index), nullptr, 0, 0, client.right - 4,
-                     client.bottom - header_height - 4, resize_only);
+        HWND page = page_of(tab, index);
+        SetWindowPos(page, nullptr, 0, 0, client.right - 4, client.bottom - header_height - 4,
+                     resize_only);
+        // Resized without a redraw, the page would leave what it gained to the tab control's
+        // own paint, a band of another shade beside its labels.
+        if (IsWindowVisible(page))
+            InvalidateRect(page, nullptr, TRUE);
     }
 }
 

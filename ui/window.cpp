@@ -3,6 +3,7 @@
 // template whose window procedure turns platform messages into the layer's events.
 #include "ui/window.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/event_state.h"
@@ -10,6 +11,7 @@
 #include "ui/window_icon.h"
 #include "ui/window_procedure.h"
 #include "ui/window_table.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ struct window_record {
 int capacity = 0;
 std::vector<window_record> window_table;
 HWND current = nullptr;
-WNDCLASSA class_template = {};
+WNDCLASSW class_template = {};
 HBRUSH background_brush = nullptr;
 
 std::string class_name_of(int number) {
@@ -95,7 +97,7 @@ void make_accelerator_table(window_record& record) {
     }
     record.accelerator_count = static_cast<int>(record.accelerators.size());
     record.accelerator_table =
-        CreateAcceleratorTableA(record.accelerators.data(), record.accelerator_count);
+        CreateAcceleratorTableW(record.accelerators.data(), record.accelerator_count);
 }
 
 void give_accelerators(window_record& record) {
@@ -128,7 +130,7 @@ void init_window_layer() {
     class_template.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     class_template.hbrBackground = background_brush;
     class_template.lpszClassName = page_class_name;
-    RegisterClassA(&class_template);
+    RegisterClassW(&class_template);
 }
 
 window_handle open_window(int number, int x, int y, int width, int height, int flags,
@@ -139,10 +141,10 @@ window_handle open_window(int number, int x, int y, int width, int height, int f
     grow_for(number);
     close_window(number);
 
-    const std::string class_name = class_name_of(number);
-    WNDCLASSA window_class = class_template;
-    window_class.lpszClassName = class_name.c_str();
-    RegisterClassA(&window_class);
+    const std::vector<wchar_t> class_name = wide_text(class_name_of(number));
+    WNDCLASSW window_class = class_template;
+    window_class.lpszClassName = class_name.data();
+    RegisterClassW(&window_class);
 
     int style = flags;
     const centring mode = take_centring(style);
@@ -157,9 +159,9 @@ window_handle open_window(int number, int x, int y, int width, int height, int f
         place = centred_on_active(outer_width, outer_height);
     }
 
-    HWND handle = CreateWindowExA(0, class_name.c_str(), title.c_str(), static_cast<DWORD>(style),
-                                  place.x, place.y, outer_width, outer_height, nullptr, nullptr,
-                                  program_instance(), nullptr);
+    HWND handle = CreateWindowExW(0, class_name.data(), wide_text(title).data(),
+                                  static_cast<DWORD>(style), place.x, place.y, outer_width,
+                                  outer_height, nullptr, nullptr, program_instance(), nullptr);
     window_record& record = window_table[number];
     record.handle = handle;
     record.sizing = {};
@@ -180,7 +182,7 @@ void close_window(int number) {
     HWND handle = record->handle;
     record->handle = nullptr;
     DestroyWindow(handle);
-    UnregisterClassA(class_name_of(number).c_str(), program_instance());
+    UnregisterClassW(wide_text(class_name_of(number)).data(), program_instance());
     if (record->accelerator_count != 0) {
         record->accelerators.clear();
         DestroyAcceleratorTable(record->accelerator_table);
@@ -229,10 +231,56 @@ window_sizing sizing_of(HWND window) {
     return number < 0 ? window_sizing{} : window_table[number].sizing;
 }
 
-void let_window_grow(int number, int min_width, int min_height, window_layout lay_out) {
-    if (window_record* record = slot_of(number)) {
-        record->sizing = {min_width, min_height, lay_out};
+void set_smallest_size(HWND window, int min_width, int min_height) {
+    const int number = window_number_of(window);
+    if (number >= 0) {
+        window_table[number].sizing.min_width = min_width;
+        window_table[number].sizing.min_height = min_height;
     }
+}
+
+void let_window_grow(int number, int min_width, int min_height, window_layout lay_out) {
+    window_record* record = slot_of(number);
+    if (record == nullptr)
+        return;
+    record->sizing = {min_width, min_height, lay_out};
+    RECT client = {};
+    HWND window = record->handle;
+    if (window == nullptr || IsZoomed(window) || !GetClientRect(window, &client))
+        return;
+    const int more_width = std::max(0, to_pixels(min_width) - static_cast<int>(client.right));
+    const int more_height = std::max(0, to_pixels(min_height) - static_cast<int>(client.bottom));
+    if (more_width == 0 && more_height == 0)
+        return;
+    RECT outer = {};
+    GetWindowRect(window, &outer);  // grown about its centre
+    SetWindowPos(window, nullptr, outer.left - more_width / 2, outer.top - more_height / 2,
+                 outer.right - outer.left + more_width, outer.bottom - outer.top + more_height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void set_system_menu_choices(int number, const std::string& title,
+                             const std::vector<menu_choice>& choices, int checked_command) {
+    HWND window = window_of(number);
+    if (window == nullptr)
+        return;
+    GetSystemMenu(window, TRUE);  // the system's own again, without an earlier submenu
+    HMENU menu = GetSystemMenu(window, FALSE);
+    HMENU submenu = CreatePopupMenu();
+    for (const menu_choice& choice : choices) {
+        const UINT checked = choice.command == checked_command ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuW(submenu, MF_STRING | checked, static_cast<UINT_PTR>(choice.command),
+                    wide_text(choice.text).data());
+        if (checked == MF_CHECKED) {
+            MENUITEMINFOW item = {};
+            item.cbSize = sizeof item;
+            item.fMask = MIIM_FTYPE;
+            item.fType = MFT_RADIOCHECK;
+            SetMenuItemInfoW(submenu, static_cast<UINT>(choice.command), FALSE, &item);
+        }
+    }
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), wide_text(title).data());
 }
 
 void add_ctrl_key_command(int number, char letter, int command) {
@@ -250,7 +298,7 @@ int window_capacity() {
 }
 
 bool bring_other_copy_to_front(int number, const std::string& title) {
-    HWND window = FindWindowA(class_name_of(number).c_str(), title.c_str());
+    HWND window = FindWindowW(wide_text(class_name_of(number)).data(), wide_text(title).data());
     if (window == nullptr) {
         return false;
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/window_handle.h"
 
@@ -59,16 +60,27 @@ bool bring_other_copy_to_front(int number, const std::string& title);
 // message from the queue: for work that keeps the thread busy for a while.
 void paint_window_now(int number);
 
-// A window that the user may resize: it gets no smaller than the client size given, and after
-// every change of its size the layout procedure runs with the new client width and height (also
-// while a procedure keeps the thread busy and only polls for events). The window's status bars
-// follow it by themselves.
+// A window that the user may resize: it gets no smaller than the client size given (a smaller
+// window grows to it at once, about its centre), and after every change of its size the layout
+// procedure runs with the new client width and height (also while a procedure keeps the thread
+// busy and only polls for events). The window's status bars follow it by themselves.
 using window_layout = void (*)(int width, int height);
 void let_window_grow(int number, int min_width, int min_height, window_layout lay_out);
 
 // Ctrl and the letter (upper case) raise event_command with the command as its control number
 // while the window is active.
 void add_ctrl_key_command(int number, char letter, int command);
+
+// A submenu of choices at the end of the window's system menu (Alt+Space, or a click on the
+// title bar's icon), with the checked one marked as a radio item. A choice raises event_command
+// with its command as the control number. Commands are multiples of 16 from 16 to 0xEFF0 (the
+// system keeps the low four bits); another call puts a new submenu in the old one's place.
+struct menu_choice {
+    int command;
+    std::string text;
+};
+void set_system_menu_choices(int number, const std::string& title,
+                             const std::vector<menu_choice>& choices, int checked_command);
 
 // Number of usable slots of the window table.
 int window_capacity();

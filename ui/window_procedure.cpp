@@ -131,7 +131,8 @@ LRESULT handle_notification(const NMHDR* header) {
         if (detail != -1) {
             events.detail = detail;
         }
-        if (events.detail != -1 || code == TVN_SELCHANGEDA || code == LVN_ITEMCHANGED) {
+        if (events.detail != -1 || code == TVN_SELCHANGEDA || code == TVN_SELCHANGEDW ||
+            code == LVN_ITEMCHANGED) {
             raise(event_control_used, sender_id);
         }
         return 0;
@@ -183,10 +184,17 @@ void follow_dpi(HWND window, int dpi, const RECT* suggested) {
     refont_controls();
     refont_status_bars();
     set_window_icons(window, dpi);
-    if (suggested != nullptr)
-        SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    if (suggested == nullptr)
+        return;
+    // The smallest size was set for the texts at the old DPI: the layout sets it again for the
+    // new one (or it stays as it was).
+    const window_sizing kept = sizing_of(window);
+    set_smallest_size(window, 0, 0);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (sizing_of(window).min_width == 0)
+        set_smallest_size(window, kept.min_width, kept.min_height);
 }
 
 // As a dialog box does: the control with the focus keeps it while a message box, a file dialog
@@ -254,17 +262,17 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_ACTIVATE:
             if (keep_focus(window, wparam))
                 return 0;
-            return DefWindowProcA(window, message, wparam, lparam);
+            return DefWindowProcW(window, message, wparam, lparam);
         case WM_TIMER:
             if (take_icon_timer(window, wparam))
                 return 0;
-            return DefWindowProcA(window, message, wparam, lparam);
+            return DefWindowProcW(window, message, wparam, lparam);
         case WM_DPICHANGED:
             follow_dpi(window, LOWORD(wparam), reinterpret_cast<const RECT*>(lparam));
             return 0;
         case WM_GETMINMAXINFO:
             limit_size(window, reinterpret_cast<MINMAXINFO*>(lparam));
-            return DefWindowProcA(window, message, wparam, lparam);
+            return DefWindowProcW(window, message, wparam, lparam);
         case message_tray_icon:
             PostMessageA(window, message_tray_event, wparam, lparam);
             return 0;
@@ -274,11 +282,18 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
                 events.detail = list_view_menu_asked;
                 return 0;
             }
-            return DefWindowProcA(window, message, wparam, lparam);
+            return DefWindowProcW(window, message, wparam, lparam);
+        case WM_SYSCOMMAND:
+            // The system's own commands are at 0xF000 and up; below are the window's choices.
+            if ((wparam & 0xFFF0) < 0xF000) {
+                raise(event_command, static_cast<int>(wparam & 0xFFF0));
+                return 0;
+            }
+            return DefWindowProcW(window, message, wparam, lparam);
         case WM_CLOSE:
             events.code = event_close_request;
             return 0;
         default:
-            return DefWindowProcA(window, message, wparam, lparam);
+            return DefWindowProcW(window, message, wparam, lparam);
     }
 }

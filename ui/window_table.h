@@ -6,7 +6,7 @@
 
 // Class of the pages of tab controls, registered once by init_window_layer from the same
 // template as the windows' own classes.
-constexpr char page_class_name[] = "TemplateClass";
+constexpr wchar_t page_class_name[] = L"TemplateClass";
 
 // The accelerator table of the first slot whose window is the given one; 0 when none.
 HACCEL accelerator_table_of(HWND window);
@@ -18,6 +18,8 @@ struct window_sizing {
     void (*lay_out)(int width, int height) = nullptr;
 };
 window_sizing sizing_of(HWND window);
+// The smallest client size (96-DPI units) of the window that may grow; nothing for others.
+void set_smallest_size(HWND window, int min_width, int min_height);
 
 // The module instance of the program, the owner of every window class and window.
 HINSTANCE program_instance();

@@ -17,6 +17,7 @@
 #include "ui/control.h"
 #include "ui/ui_layer.h"
 #include "ui/window.h"
+#include "app/language_choice.h"
 
 namespace {
 
@@ -251,6 +252,7 @@ void app_test::TearDown() {
     release_blocks();
     release_ui_layer();
     drain_events();
+    choose_language("auto");  // as a test that chose another leaves it
     for (const char* variable : simulator_variables)
         set_variable(variable, nullptr);
     std::error_code ignored;

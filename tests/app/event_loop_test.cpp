@@ -8,6 +8,8 @@
 
 #include "app/event_loop.h"
 #include "app/main_window.h"
+#include "runtime/program_directory.h"
+#include "runtime/whole_file.h"
 #include "ui/control.h"
 #include "ui/window.h"
 
@@ -94,6 +96,34 @@ TEST_F(event_loop_test, TrackBarDraggedTo7SetsTheWaitAndItsLabel) {
 
     EXPECT_EQ(wait_seconds, 7);
     EXPECT_EQ(get_control_text(wait_label), "Wait 7 sec. for P2K device.");
+}
+
+// "Русский" in the system menu: every text at once in Russian, the menu's check on it and
+// Window.ini keeping it; "As Windows" then gives English back on this English system.
+TEST_F(event_loop_test, LanguageChosenInTheSystemMenuTakesEffectAtOnce) {
+    const std::string place_file = path_beside_program("Window.ini");
+    constexpr int russian_command = 0x1020;
+    PostMessageA(window_of(main_window), WM_SYSCOMMAND, russian_command, 0);
+    post_close();
+    int wait_seconds = 3;
+    run_event_loop(wait_seconds);
+
+    EXPECT_EQ(get_control_text(connect_button), "Подключить");
+    EXPECT_EQ(get_control_text(wait_label), "Ожидание устройства P2K: 3 с.");
+    EXPECT_EQ(get_control_item_text(tab_control, 3), "Сети");
+    HMENU menu = GetSystemMenu(window_of(main_window), FALSE);
+    HMENU languages = GetSubMenu(menu, GetMenuItemCount(menu) - 1);
+    EXPECT_EQ(GetMenuState(languages, russian_command, MF_BYCOMMAND) & MF_CHECKED,
+              static_cast<UINT>(MF_CHECKED));
+    std::string kept;
+    read_whole_file(place_file, kept, 4096);
+    EXPECT_NE(kept.find("\r\nlanguage=ru\r\n"), std::string::npos) << kept;
+
+    PostMessageA(window_of(main_window), WM_SYSCOMMAND, 0x1000, 0);
+    post_close();
+    run_event_loop(wait_seconds);
+    EXPECT_EQ(get_control_text(connect_button), "Connect");
+    DeleteFileA(place_file.c_str());
 }
 
 // The arrow key moves the bar to 1; the Connect that follows waits that long and says so.

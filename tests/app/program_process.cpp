@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "procedures/window_numbers.h"
@@ -30,18 +31,25 @@ std::string class_of(HWND window) {
 }
 
 // The text of a window of another process, through WM_GETTEXT with a time-out.
+// In UTF-8, as the program's texts are.
 std::string text_of(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, send_timeout_ms,
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, send_timeout_ms,
                              &length))
         return "<no answer>";
-    std::string text(length + 1, '\0');
+    std::vector<wchar_t> text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                              SMTO_ABORTIFHUNG, send_timeout_ms, &copied))
         return "<no answer>";
-    text.resize(copied);
-    return text;
+    const int count = static_cast<int>(copied);
+    if (count == 0)
+        return std::string();
+    std::string utf8(static_cast<size_t>(count) * 3, '\0');
+    utf8.resize(static_cast<size_t>(
+        std::max(0, WideCharToMultiByte(CP_UTF8, 0, text.data(), count, &utf8[0],
+                                        static_cast<int>(utf8.size()), nullptr, nullptr))));
+    return utf8;
 }
 
 struct window_search {
@@ -243,8 +251,8 @@ bool start_program(const std::string& folder, const std::string& working_directo
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     process = {};
-    return CreateProcessA((folder + program_file).c_str(), &command[0], nullptr, nullptr, FALSE,
-                          0, nullptr, working_directory.c_str(), &startup, &process) != 0;
+    return CreateProcessA((folder + program_file).c_str(), &command[0], nullptr, nullptr, FALSE, 0,
+                          nullptr, working_directory.c_str(), &startup, &process) != 0;
 }
 
 // Ends a process still running (exit code 1), and gives its exit code.

@@ -18,6 +18,10 @@ std::string start_notice(const std::string& count) {
            "40h\nbit 4\n\nIf you want, backup your ''/a/plmn_text_table.bin''";
 }
 
+bool russian_display() {
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_RUSSIAN;
+}
+
 std::string shown(const std::string& bytes) {
     std::string text;
     for (unsigned char byte : bytes) {
@@ -121,6 +125,26 @@ TEST_F(program_test, SettingsFileAcrossOneRun) {
             EXPECT_EQ(result.boxes[0].icon_flags, information);
         }
         EXPECT_EQ(shown(file_bytes(settings)), shown(c.after));
+    }
+}
+
+// The program speaks Windows' display language, or the one Window.ini keeps from the system
+// menu. CTest runs this test once more under a Russian display language (Wine's LC_MESSAGES).
+TEST_F(program_test, TextsInTheDisplayLanguageOrTheOneChosen) {
+    const char* const russian = "Ожидание устройства P2K: 5 с.";
+    const char* const english = "Wait 5 sec. for P2K device.";
+    const struct {
+        const char* setting;
+        const char* wait_label;
+    } cases[] = {{"ru", russian},
+                 {"en", english},
+                 {"auto", russian_display() ? russian : english},
+                 {"klingon", russian_display() ? russian : english}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting);
+        ASSERT_TRUE(put_file(settings, "5\r\n20\r\n"));
+        ASSERT_TRUE(put_file(folder + "Window.ini", std::string("language=") + c.setting + "\r\n"));
+        EXPECT_EQ(run().wait_label, c.wait_label);
     }
 }
 
@@ -252,8 +276,9 @@ TEST_F(program_test, CutOffWriteNoteAnsweredNoOrItsBackupMissing) {
         std::string box;
         std::string status;
     } cases[] = {
-        {true, cut + ".\nThe table the phone had before it is saved in\n" + folder + "backup\\" +
-                   name + "\nLoad it on the Networks page to write it back?",
+        {true,
+         cut + ".\nThe table the phone had before it is saved in\n" + folder + "backup\\" + name +
+             "\nLoad it on the Networks page to write it back?",
          "The table before the last write is in backup\\" + name},
         {false, cut + ", but its backup is missing:\n" + folder + "backup\\" + name,
          "Press ''connect''"},

@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::string mts_key("\x52\xF0\x10\x00", 4);  // 250-01, "MTS"
+const std::string mts_key("\x52\xF0\x10\x00", 4);      // 250-01, "MTS"
 const std::string iceland_key("\x72\xF4\x10\x00", 4);  // 274-01, whose operator has an accent
 const std::string no_network_key = "\xFF\xFF\xFF\xFF";
 
@@ -54,9 +54,9 @@ TEST(NetworksModel, ASpreadsheetAfterADiscardCountsOnlyItsOwnRenames) {
     networks_model model = loaded();
     rename_networks(model, {0, 1, 3}, "Typed");
     discard_renames(model);
-    const name_sheet_result sheet = apply_name_sheet(
-        "Key,Name on phone\r\n72F41000,Two\r\n52F01000,Sheet\r\n", "n.csv", model.records,
-        code_page_1252_of_utf8);
+    const name_sheet_result sheet =
+        apply_name_sheet("Key,Name on phone\r\n72F41000,Two\r\n52F01000,Sheet\r\n", "n.csv",
+                         model.records, code_page_1252_of_utf8);
     ASSERT_EQ(sheet.refusal, "");
     EXPECT_EQ(rename_networks_after(model, sheet.records), 1u);
     EXPECT_EQ(names(model)[0], "Sheet");
@@ -73,11 +73,11 @@ TEST(NetworksModel, FindFoldsTheLettersOfTheSystemsCodePage) {
         bool found;
     } cases[] = {
         {western_letters(), "\xC4rger \x8A\xD8", "\xE4RGER \x9A\xF8", true},  // Ärger Šø
-        {western_letters(), "\x9F", "\xFF", true},                              // Ÿ ÿ
-        {letters_1251(), "\xDF\xD7 \xA8", "\xFF\xF7 \xB8", true},              // ЯЧ Ё, яч ё
-        {letters_1251(), "\x80\xA5", "\x90\xB4", true},                        // Ђ Ґ, ђ ґ
-        {letters_1251(), "\x9F", "\xFF", false},                               // џ is no я
-        {letters_1251(), "\xC4", "\xE4", true},                                // Д д
+        {western_letters(), "\x9F", "\xFF", true},                            // Ÿ ÿ
+        {letters_1251(), "\xDF\xD7 \xA8", "\xFF\xF7 \xB8", true},             // ЯЧ Ё, яч ё
+        {letters_1251(), "\x80\xA5", "\x90\xB4", true},                       // Ђ Ґ, ђ ґ
+        {letters_1251(), "\x9F", "\xFF", false},                              // џ is no я
+        {letters_1251(), "\xC4", "\xE4", true},                               // Д д
         {western_letters(), "mts", "MTS", true},
     };
     for (const auto& c : cases) {
@@ -98,8 +98,11 @@ TEST(NetworksModel, SortGoesUpDownAndBackWhileWritesImageKeepsTableOrder) {
     const struct {
         int column;
         std::vector<int> shown;
-    } clicks[] = {{0, {2, 0, 1, 3}}, {0, {3, 1, 0, 2}}, {0, table_order},
-                  {network_number_column, table_order}, {network_number_column, {3, 2, 1, 0}},
+    } clicks[] = {{0, {2, 0, 1, 3}},
+                  {0, {3, 1, 0, 2}},
+                  {0, table_order},
+                  {network_number_column, table_order},
+                  {network_number_column, {3, 2, 1, 0}},
                   {1, {2, 0, 3, 1}}};
     for (const auto& click : clicks) {
         sort_networks_by(model, click.column);
@@ -107,9 +110,10 @@ TEST(NetworksModel, SortGoesUpDownAndBackWhileWritesImageKeepsTableOrder) {
     }
     EXPECT_EQ(format_operator_table(model.records), image);
     // The cells as the list shows them: a name up to its zero byte, the key in hex, the place.
-    EXPECT_EQ(networks_copy_text(model, {2, 3}),
+    EXPECT_EQ(networks_copy_text(model, {2, 3}, [](const std::string& cell) { return cell; }),
               "Name on phone\tNetwork\tCountry\tOperator\tKey\t#\r\nMega\t\t\t\tFF FF FF FF\t3\r\n"
-              "\xC0\xE1\xE2\t250-01\tRussian Federation\t" + network_cell(model, 0, 3) + "\t52 F0 10 00\t4");
+              "\xC0\xE1\xE2\t250-01\tRussian Federation\t" +
+                  network_cell(model, 0, 3) + "\t52 F0 10 00\t4");
 }
 
 TEST(NetworksModel, OperatorNamesGoToKnownNetworksTheSystemCanWrite) {

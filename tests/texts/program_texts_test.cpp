@@ -73,6 +73,23 @@ TEST(program_texts, CountsTakeTheLanguagesFormsAndPlaceholdersTheirValues) {
         language_in_use in_use(each.language);
         EXPECT_EQ(count_text_of(text_id::read_status, each.count), each.text) << each.language;
     }
+    // The language a setting gives under Windows' display languages.
+    const struct {
+        const char* setting;
+        std::vector<std::string> display;
+        const char* language;
+    } choices[] = {
+        {"auto", {"ru-RU", "en-US"}, "ru"},
+        {"auto", {"de-DE", "ru-UA"}, "ru"},
+        {"auto", {"de-DE"}, "en"},
+        {"auto", {}, "en"},
+        {"en", {"ru-RU"}, "en"},
+        {"ru", {"en-US"}, "ru"},
+        {"xx", {"ru"}, "ru"},
+    };
+    for (const auto& each : choices)
+        EXPECT_EQ(text_language_for(each.setting, each.display), each.language) << each.setting;
+
     language_in_use russian("ru");
     EXPECT_EQ(count_text_of(text_id::opened_status, 3, {{"file", "a{count}.bin"}}),
               "Открыты 3 сети из a{count}.bin.");
