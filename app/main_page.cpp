@@ -86,7 +86,6 @@ void build_main_page(int32_t wait_seconds) {
     set_control_state(wait_track_bar, wait_seconds);
     create_progress_bar(step_bar, left, 105, content_width, 12, 0, 100);
     create_progress_bar(overall_bar, left, 120, content_width, 12, 0, 400);
-    lay_out_main_page();
     focus_control(no_control);  // nothing holds the keyboard focus
 }
 
@@ -94,8 +93,9 @@ int32_t main_page_width() {
     return places_for_texts().width;
 }
 
-void lay_out_main_page() {
-    const page_places places = places_for_texts();
+void lay_out_main_page(int32_t width) {
+    page_places places = places_for_texts();
+    places.width = std::max(places.width, width);
     for (int32_t i = 0; i < 3; ++i)
         move_control(buttons[i], left + i * (places.button_width + button_gap), button_top,
                      places.button_width, button_height);

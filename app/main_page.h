@@ -13,8 +13,9 @@ void build_main_page(int32_t wait_seconds);
 int32_t main_page_width();
 
 // Places the page's controls for their texts: a text wider than its place widens its control
-// and moves what stands beside it.
-void lay_out_main_page();
+// and moves what stands beside it; the wait and the bars span the width given (the window's
+// smallest, less the margins), at least main_page_width().
+void lay_out_main_page(int32_t width);
 
 // The page's texts again, in the language now in use.
 void retext_main_page(int32_t wait_seconds);

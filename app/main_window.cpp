@@ -9,6 +9,7 @@
 #include "app/networks_page.h"
 #include "app/page_texts.h"
 #include "procedures/networks_list.h"
+#include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
 #include "runtime/random.h"
 #include "ui/control.h"
@@ -114,7 +115,7 @@ void lay_out_main_window(int width, int height) {
     for (int32_t box : {about_box, license_box})
         move_control(box, -1, -1, width - text_box_room_right,
                      height - status_bar_room - text_box_room_below);
-    lay_out_main_page();
+    lay_out_main_page(width_for_texts() - page_margins);
     lay_out_networks_page();
 }
 
@@ -155,10 +156,11 @@ void build_main_window(int32_t wait_seconds) {
 
     create_status_bar(main_status_bar, current_window());
     add_status_field(opening_width);
-    set_status_text(main_status_bar, 0, text_of(text_id::press_connect_status), 0);
+    show_status(text_id::press_connect_status);
 
     show_language_menu();
-    fit_window_to_texts();
+    if (!fit_window_to_texts())
+        lay_out_main_page(width_for_texts() - page_margins);
 
     // The window opens on the about page in 25 of 51 cases.
     set_control_state(tab_control, random_up_to(50) < 25 ? 1 : 0);
@@ -175,8 +177,10 @@ void retext_main_window(int32_t wait_seconds) {
     retext_main_page(wait_seconds);
     set_control_text(about_box, text_box_text(about_page_lines()));
     retext_networks_page();
+    show_status_again();
     show_language_menu();
-    fit_window_to_texts();
-    lay_out_main_page();
-    lay_out_networks_page();
+    if (!fit_window_to_texts()) {
+        lay_out_main_page(width_for_texts() - page_margins);
+        lay_out_networks_page();
+    }
 }

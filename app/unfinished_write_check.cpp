@@ -29,12 +29,11 @@ void check_unfinished_write() {
     if (!ask_yes_no(text_of(text_id::load_backup_question, {{"path", found.backup_path}}),
                     message_box_warning_yes_no)) {
         clear_unfinished_write();  // the user knows where the old table is
-        show_status(
-            text_of(text_id::backup_kept_status, {{"file", file_name_of(found.backup_path)}}));
+        show_status(text_id::backup_kept_status, {{"file", file_name_of(found.backup_path)}});
         return;
     }
     // The file stays until a write has been checked: a cut-off retry is found again.
     show_network_records(std::move(records));  // kept until the page is built
     show_networks_page();
-    show_status(text_of(text_id::write_back_status));
+    show_status(text_id::write_back_status);
 }

@@ -25,11 +25,11 @@ void run_connect(int32_t wait_seconds) {
         poll_event();
     }
     if (p2k_get_status() == 1) {
-        show_status(text_of(text_id::connected_status));
+        show_status(text_id::connected_status);
         return;
     }
     show_message(
         text_of(text_id::connect_failed_message, {{"seconds", number_to_text(wait_seconds)}}),
         message_box_stop);
-    show_status(text_of(text_id::failed_status));
+    show_status(text_id::failed_status);
 }

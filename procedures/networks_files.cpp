@@ -61,8 +61,7 @@ void run_open() {
     }
     const size_t count = opened.size();
     show_network_records(std::move(opened));
-    show_status(
-        count_text_of(text_id::opened_status, static_cast<long long>(count), {{"file", name}}));
+    show_count_status(text_id::opened_status, static_cast<long long>(count), {{"file", name}});
 }
 
 void run_save_as() {
@@ -83,6 +82,6 @@ void run_save_as() {
         return;
     }
     unmark_network_records();
-    show_status(count_text_of(text_id::saved_status,
-                              static_cast<long long>(networks().records.size()), {{"file", name}}));
+    show_count_status(text_id::saved_status, static_cast<long long>(networks().records.size()),
+                      {{"file", name}});
 }

@@ -104,8 +104,7 @@ void take_renames() {
             show_failure(count_text_of(text_id::name_too_long_message, operator_name_max),
                          message_box_exclamation);
         else if (result.renamed > 0 || many)
-            show_status(
-                count_text_of(text_id::renamed_status, static_cast<long long>(result.renamed)));
+            show_count_status(text_id::renamed_status, static_cast<long long>(result.renamed));
     }
 }
 

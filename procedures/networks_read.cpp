@@ -11,12 +11,12 @@
 void run_read() {
     if (!put_back_renames() || !phone_connected(text_id::read_not_connected_status))
         return;
-    show_status_now(text_of(text_id::loading_status));
+    show_status_now(text_id::loading_status);
     const table_read read = read_table_into(table_block);
     std::vector<operator_record> records;
     if (!phone_connected(text_id::read_not_connected_status) || !records_of_read(read, records))
         return;
     const size_t count = records.size();
     show_network_records(std::move(records));
-    show_status(count_text_of(text_id::read_status, static_cast<long long>(count)));
+    show_count_status(text_id::read_status, static_cast<long long>(count));
 }

@@ -46,6 +46,6 @@ void open_network_sheet(const std::string& path) {
     }
     const size_t renamed = rename_networks_after(networks(), result.records);
     show_networks();
-    show_status(count_text_of(text_id::renamed_from_status, static_cast<long long>(renamed),
-                              {{"file", name}}));
+    show_count_status(text_id::renamed_from_status, static_cast<long long>(renamed),
+                      {{"file", name}});
 }

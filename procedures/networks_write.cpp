@@ -25,7 +25,7 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
     rewrite_status status = rewrite_status::ok;
     if (!phone_connected(text_id::write_not_connected_status))
         return false;
-    show_status_now(text_of(text_id::loading_status));
+    show_status_now(text_id::loading_status);
     for (table_read& read : reads) {
         read = read_table_into(table_block);
         if (!phone_connected(text_id::write_not_connected_status))
@@ -50,7 +50,7 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
     const std::string question =
         count_text_of(text_id::cut_off_question, static_cast<long long>(count));
     if (!ask_yes_no(question, message_box_warning_yes_no_default_no)) {
-        show_status(text_of(text_id::nothing_written));
+        show_status(text_id::nothing_written);
         return false;
     }
     whole = false;
@@ -82,9 +82,9 @@ void run_write() {
     // An empty read has nothing to keep: no backup, and nothing named as the way back.
     if (!old_table.empty() && !back_up_table(old_table, whole, backup))
         return;
-    show_status_now(text_of(text_id::writing_status));
+    show_status_now(text_id::writing_status);
     if (!write_table(table, backup, [] { return text_of(text_id::write_way_back); }))
         return;
     unmark_network_records();
-    show_status(text_of(text_id::written_status));
+    show_status(text_id::written_status);
 }

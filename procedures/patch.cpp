@@ -34,7 +34,7 @@ void report_refusal(const rewrite_result& result) {
             break;
         case rewrite_status::empty_name:
             show_empty_name_message();
-            show_status(text_of(text_id::failed_status));
+            show_status(text_id::failed_status);
             break;
         case rewrite_status::ok:
             break;
@@ -65,7 +65,7 @@ void run_patch() {
     }
     if (!phone_connected(text_id::patch_not_connected_status))
         return;
-    show_status(text_of(text_id::loading_status));
+    show_status(text_id::loading_status);
     const table_read read = read_table_into(table_block);
     if (!phone_connected(text_id::patch_not_connected_status))
         return;
@@ -74,7 +74,7 @@ void run_patch() {
         return;
     }
     const std::string& image = read.image;
-    show_status(text_of(text_id::patching_status));
+    show_status(text_id::patching_status);
     run_progress(100, 1);
 
     // The name may have been changed during the run: what the field holds now is written
@@ -92,5 +92,5 @@ void run_patch() {
     if (!write_table(result.table, backup, [&old_table] { return load_old_table(old_table); }))
         return;
     run_progress(200, 1);
-    show_status(text_of(text_id::patched_status));
+    show_status(text_id::patched_status);
 }

@@ -7,11 +7,11 @@
 
 void run_restart() {
     if (p2k_get_status() == 0) {
-        show_status(text_of(text_id::restart_not_connected_status));
+        show_status(text_id::restart_not_connected_status);
         return;
     }
-    show_status(text_of(text_id::restarting_status));
+    show_status(text_id::restarting_status);
     run_progress(300, 2);  // the overall bar is full from the middle of the run on
     p2k_restart();
-    show_status(text_of(text_id::restarted_status));
+    show_status(text_id::restarted_status);
 }

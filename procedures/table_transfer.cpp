@@ -11,7 +11,7 @@ const std::string phone_table_name = "''/a/plmn_text_table.bin''";
 bool phone_connected(text_id refusal) {
     if (p2k_get_status() != 0)
         return true;
-    show_status(text_of(refusal));
+    show_status(refusal);
     return false;
 }
 

@@ -15,7 +15,7 @@ std::string form_of(const text_language& language, text_id id, long long count) 
 }
 
 // The text with each {name} that has a value replaced by it; other braces stay as they are.
-std::string filled(const std::string& text, std::initializer_list<text_value> values,
+std::string filled(const std::string& text, const text_value* first, const text_value* last,
                    const std::string* count) {
     std::string out;
     size_t at = 0;
@@ -29,9 +29,9 @@ std::string filled(const std::string& text, std::initializer_list<text_value> va
         out.append(text, at, open - at);
         const std::string name = text.substr(open + 1, close - open - 1);
         const std::string* value = name == "count" ? count : nullptr;
-        for (const text_value& each : values)
-            if (name == each.name)
-                value = &each.value;
+        for (const text_value* each = first; each != last; ++each)
+            if (name == each->name)
+                value = &each->value;
         out += value != nullptr ? *value : text.substr(open, close - open + 1);
         at = close + 1;
     }
@@ -41,12 +41,22 @@ std::string filled(const std::string& text, std::initializer_list<text_value> va
 }  // namespace
 
 std::string text_of(text_id id, std::initializer_list<text_value> values) {
-    return filled(form_of(*in_use, id, 1), values, nullptr);
+    return filled(form_of(*in_use, id, 1), values.begin(), values.end(), nullptr);
+}
+
+std::string text_of(text_id id, const std::vector<text_value>& values) {
+    return filled(form_of(*in_use, id, 1), values.data(), values.data() + values.size(), nullptr);
 }
 
 std::string count_text_of(text_id id, long long count, std::initializer_list<text_value> values) {
     const std::string number = std::to_string(count);
-    return filled(form_of(*in_use, id, count), values, &number);
+    return filled(form_of(*in_use, id, count), values.begin(), values.end(), &number);
+}
+
+std::string count_text_of(text_id id, long long count, const std::vector<text_value>& values) {
+    const std::string number = std::to_string(count);
+    return filled(form_of(*in_use, id, count), values.data(), values.data() + values.size(),
+                  &number);
 }
 
 const text_language* language_of_code(const std::string& code) {

@@ -15,9 +15,11 @@ struct text_value {
 };
 
 std::string text_of(text_id id, std::initializer_list<text_value> values = {});
+std::string text_of(text_id id, const std::vector<text_value>& values);
 // Fills {count} with the count and picks the form for it.
 std::string count_text_of(text_id id, long long count,
                           std::initializer_list<text_value> values = {});
+std::string count_text_of(text_id id, long long count, const std::vector<text_value>& values);
 
 // The language built in under the code ("en", "ru"); 0 for a code none has.
 const text_language* language_of_code(const std::string& code);

@@ -115,6 +115,9 @@ void fit_status_bars(window_handle window) {
             SendMessageA(bar, SB_SETPARTS, static_cast<WPARAM>(count),
                          reinterpret_cast<LPARAM>(edges.data()));
         }
+        // The last field grew with the bar: all of it is painted again, not only what is new
+        // (Wine's bar would leave its text out).
+        InvalidateRect(bar, nullptr, TRUE);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "ui/ui_layer.h"
 #include "ui/window.h"
 #include "app/language_choice.h"
+#include "runtime/wide_text.h"
 
 namespace {
 
@@ -314,9 +315,10 @@ std::string status_text() {
     HWND bar = FindWindowExA(window_of(main_window), nullptr, STATUSCLASSNAMEA, nullptr);
     if (!bar)
         return "(no status bar)";
-    std::string text(LOWORD(SendMessageA(bar, SB_GETTEXTLENGTHA, 0, 0)) + 1, '\0');
-    text.resize(LOWORD(SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(&text[0]))));
-    return text;
+    std::vector<wchar_t> text(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0)) + 1, L'\0');
+    const int length =
+        LOWORD(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data())));
+    return utf8_text(text.data(), length);  // the program's texts are UTF-8
 }
 
 HWND control(int number) {

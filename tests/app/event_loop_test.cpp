@@ -98,8 +98,8 @@ TEST_F(event_loop_test, TrackBarDraggedTo7SetsTheWaitAndItsLabel) {
     EXPECT_EQ(get_control_text(wait_label), "Wait 7 sec. for P2K device.");
 }
 
-// "Русский" in the system menu: every text at once in Russian, the menu's check on it and
-// Window.ini keeping it; "As Windows" then gives English back on this English system.
+// "Русский" in the system menu: every text at once in Russian (the status too), the menu's check
+// on it and Window.ini keeping it; "As Windows" then gives English back on this English system.
 TEST_F(event_loop_test, LanguageChosenInTheSystemMenuTakesEffectAtOnce) {
     const std::string place_file = path_beside_program("Window.ini");
     constexpr int russian_command = 0x1020;
@@ -111,6 +111,7 @@ TEST_F(event_loop_test, LanguageChosenInTheSystemMenuTakesEffectAtOnce) {
     EXPECT_EQ(get_control_text(connect_button), "Подключить");
     EXPECT_EQ(get_control_text(wait_label), "Ожидание устройства P2K: 3 с.");
     EXPECT_EQ(get_control_item_text(tab_control, 3), "Сети");
+    EXPECT_EQ(status_text(), "Нажмите «Подключить»");  // the status the window opened with
     HMENU menu = GetSystemMenu(window_of(main_window), FALSE);
     HMENU languages = GetSubMenu(menu, GetMenuItemCount(menu) - 1);
     EXPECT_EQ(GetMenuState(languages, russian_command, MF_BYCOMMAND) & MF_CHECKED,

@@ -61,8 +61,9 @@ TEST_F(main_window_test, StartBuildsOnlyTheMainPageAndThePageShown) {
 }
 
 // The window opens at its smallest size and grows (maximised too): the tab control, the status
-// bar, the text boxes and the Networks list take the room, the Main page stays as it is, and
-// the shown Networks page paints one background beside its find row and where it grew.
+// bar, the text boxes and the Networks list take the room, the Main page stays as it is, the
+// shown Networks page paints one background beside its find row and where it grew, and the
+// status bar still shows its text.
 TEST_F(main_window_test, ControlsFollowTheWindowsSize) {
     const struct {
         int asked_width, asked_height;  // 0: maximised
@@ -107,6 +108,14 @@ TEST_F(main_window_test, ControlsFollowTheWindowsSize) {
         HDC dc = GetDC(page);
         EXPECT_EQ(GetPixel(dc, 4, 30), GetPixel(dc, area.right - 4, 30));  // between find and list
         ReleaseDC(page, dc);
+        HWND status = FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr);
+        dc = GetDC(status);
+        int text_pixels = 0;  // of "Press ''connect''", in black
+        for (int x = 0; x < 80; ++x)
+            for (int y = 0; y < 16; ++y)
+                text_pixels += GetPixel(dc, x, y) == RGB(0, 0, 0);
+        ReleaseDC(status, dc);
+        EXPECT_GT(text_pixels, 20);
     }
 }
 
