@@ -50,10 +50,10 @@ struct page_places {
     int32_t width;  // from the left margin to the right one
 };
 
-// Measured in the controls' font (the tab control's, which every control shares).
+// Measured in the controls' font, also before they are made.
 page_places places_for_texts() {
     const auto width_of = [](const std::string& text) {
-        return text_width_in(control_handle(tab_control), text) + 1;  // 1: rounding
+        return text_width(text) + 1;  // 1: rounding
     };
     page_places places = {button_width, label_width, field_left, content_width};
     for (const captioned& each : captions) {

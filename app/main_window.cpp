@@ -16,6 +16,7 @@
 #include "ui/status_bar.h"
 #include "ui/tab_control.h"
 #include "ui/tab_pages.h"
+#include "ui/text_extent.h"
 #include "ui/text_field.h"
 #include "ui/window.h"
 #include "texts/program_texts.h"
@@ -42,8 +43,9 @@ constexpr text_id tab_texts[] = {text_id::main_tab, text_id::about_tab, text_id:
 constexpr int32_t page_margins = 20;    // left and right, between the tab control and a page's
 constexpr int32_t status_margins = 12;  // the status bar's edges and its grip
 
-// The statuses the window shows whole in English at its opening size: in another language it
-// grows for them. (Statuses that name a file or add a second sentence may be cut in any.)
+// The statuses the window shows whole in English at its opening size (in the stock fonts at 96
+// DPI): in another language, or at another display scale, it grows for them. (Statuses that name a
+// file or add a second sentence may be cut in any.)
 const text_id whole_statuses[] = {text_id::press_connect_status,
                                   text_id::connected_status,
                                   text_id::failed_status,
@@ -66,8 +68,12 @@ const text_id whole_statuses[] = {text_id::press_connect_status,
 int32_t width_for_texts() {
     int32_t width = std::max(
         {opening_width, main_page_width() + page_margins, networks_page_width() + page_margins});
+    // With the stock fonts (English at 96 DPI) the statuses are whole at the opening size by
+    // their choice; else the status bar has the controls' font.
+    if (status_bars_keep_their_font())
+        return width;
     const auto fit = [&width](const std::string& status) {
-        width = std::max(width, status_text_width(main_status_bar, status) + status_margins);
+        width = std::max(width, text_width(status) + status_margins);
     };
     for (text_id status : whole_statuses)
         fit(text_of(status));
@@ -141,12 +147,13 @@ void add_page_built_when_shown(const std::string& caption, page_builder build) {
 }  // namespace
 
 void build_main_window(int32_t wait_seconds) {
-    open_window(main_window, 100, 120, opening_width, opening_height, main_window_flags,
-                main_window_title);
-    let_window_grow(main_window, opening_width, opening_height, lay_out_main_window);
+    // As wide as the texts need from the start: a window that grew later would paint twice.
+    const int32_t width = width_for_texts();
+    open_window(main_window, 100, 120, width, opening_height, main_window_flags, main_window_title);
+    let_window_grow(main_window, width, opening_height, lay_out_main_window);
     add_ctrl_key_command(main_window, 'F', find_command);
     set_container(current_window());
-    create_tab_control(tab_control, 0, 0, opening_width, opening_height - status_bar_room);
+    create_tab_control(tab_control, 0, 0, width, opening_height - status_bar_room);
     build_main_page(wait_seconds);
     // The other pages get their controls when first shown: a start shows at most one of them.
     add_page_built_when_shown(text_of(tab_texts[1]), build_about_page);
@@ -155,12 +162,11 @@ void build_main_window(int32_t wait_seconds) {
     forget_networks();
 
     create_status_bar(main_status_bar, current_window());
-    add_status_field(opening_width);
+    add_status_field(width);
     show_status(text_id::press_connect_status);
 
     show_language_menu();
-    if (!fit_window_to_texts())
-        lay_out_main_page(width_for_texts() - page_margins);
+    lay_out_main_page(width - page_margins);
 
     // The window opens on the about page in 25 of 51 cases.
     set_control_state(tab_control, random_up_to(50) < 25 ? 1 : 0);

@@ -63,11 +63,10 @@ struct page_places {
 };
 
 int width_of(const std::string& text) {
-    return text_width_in(control_handle(tab_control), text) + 1;  // 1: rounding
+    return text_width(text) + 1;  // 1: rounding
 }
 
-// Measured in the controls' font (the tab control's, which every control shares), so also
-// before the page is built.
+// Measured in the controls' font, so also before the page is built.
 page_places places_for_texts() {
     const std::string widest = std::to_string(widest_count);
     page_places places = {

@@ -54,6 +54,10 @@ HFONT scaled_font_or_none() {
     return layout_dpi() == base_dpi && stock_font_at_96 ? nullptr : default_font();
 }
 
+HFONT font_of_new_controls() {
+    return control_font;
+}
+
 void keep_stock_font_at_96(bool keep) {
     stock_font_at_96 = keep;
 }

@@ -40,6 +40,8 @@ HWND current_container();
 // The font made for the layout DPI; 0 at 96 DPI while the stock font is kept there (every
 // control, and the status bar, keep their own).
 HFONT scaled_font_or_none();
+// The font that controls created now get.
+HFONT font_of_new_controls();
 void make_container(HWND window);
 
 // Saves the current container for close_container; false when the stack is full.

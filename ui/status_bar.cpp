@@ -12,7 +12,6 @@
 #include "ui/control_table.h"
 #include "ui/display_scale.h"
 #include "runtime/wide_text.h"
-#include "ui/text_extent.h"
 
 namespace {
 
@@ -119,10 +118,6 @@ void fit_status_bars(window_handle window) {
         // (Wine's bar would leave its text out).
         InvalidateRect(bar, nullptr, TRUE);
     }
-}
-
-int status_text_width(int number, const std::string& text) {
-    return text_width_in(status_bar_of(number), text);
 }
 
 void refont_status_bars() {

@@ -39,9 +39,6 @@ void set_status_icon(int number, int field, void* icon);
 // last field of each reaches to the bar's right end.
 void fit_status_bars(window_handle window);
 
-// How wide the text is in the status bar's type (96-DPI units); 0 without the status bar.
-int status_text_width(int number, const std::string& text);
-
 // Every status bar gets the type of the layout DPI (after it changed), as the controls do; the
 // window's next size change places them again.
 void refont_status_bars();

@@ -1,12 +1,13 @@
-// How wide a text is drawn in a window's font, in 96-DPI units rounded up: the room a layout
-// gives a control so that its text shows whole at the layout DPI.
+// How wide a text is drawn, in 96-DPI units rounded up: the room a layout gives a control so
+// that its text shows whole at the layout DPI.
 #pragma once
 
 #include <string>
 
-#include "ui/window_handle.h"
+// In the font controls get (and have, after the last change of DPI or language): the room a
+// control's text will need, also before the control or its window is made.
+int text_width(const std::string& text);
 
-int text_width_in(window_handle window, const std::string& text);
-
-// The control's own text in its font; 0 for a number without a control.
-int control_text_width(int number);
+// Whether the status bars keep their own font (at 96 DPI with the stock font), so that a text
+// in their type can be measured only once a bar is there.
+bool status_bars_keep_their_font();
