@@ -1,6 +1,7 @@
 #include "app/networks_page.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "procedures/networks_files.h"
@@ -8,6 +9,8 @@
 #include "procedures/networks_read.h"
 #include "procedures/networks_write.h"
 #include "procedures/window_numbers.h"
+#include "runtime/system_code_page.h"
+#include "texts/program_texts.h"
 #include "ui/control.h"
 #include "ui/event.h"
 #include "ui/label.h"
@@ -15,15 +18,13 @@
 #include "ui/push_button.h"
 #include "ui/text_extent.h"
 #include "ui/text_field.h"
-#include "texts/program_texts.h"
-#include "runtime/system_code_page.h"
 
 namespace {
 
 // The columns' widths, in the order of the model's columns: as the page opens, or as the
 // user left them (Window.ini). A column left as it opens widens for a header that needs it.
-constexpr int opening_column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
-int column_widths[network_column_count] = {90, 60, 110, 90, 72, 44};
+constexpr std::array<int, network_column_count> opening_column_widths = {90, 60, 110, 90, 72, 44};
+std::array<int, network_column_count> column_widths = opening_column_widths;
 constexpr int header_margin = 14;  // a header's room to its column's edges, both sides
 
 struct button {
@@ -132,7 +133,7 @@ void retext_networks_page() {
 }
 
 void keep_network_column_widths(const int* widths) {
-    std::copy(widths, widths + network_column_count, column_widths);
+    std::copy(widths, widths + network_column_count, column_widths.begin());
 }
 
 void network_column_widths(int* widths) {
