@@ -18,10 +18,15 @@ constexpr int command_step = 0x10;  // the system keeps a command's low four bit
 
 std::string setting = "auto";
 
+// The command of the language built in at the index.
+int command_of_language(int index) {
+    return as_windows_command + (index + 1) * command_step;
+}
+
 int command_of(const std::string& chosen) {
     for (int i = 0; i < text_language_count; ++i)
         if (chosen == text_languages[i].code)
-            return as_windows_command + (i + 1) * command_step;
+            return command_of_language(i);
     return as_windows_command;
 }
 
@@ -49,7 +54,7 @@ const std::string& language_setting() {
 void show_language_menu() {
     std::vector<menu_choice> choices = {{as_windows_command, text_of(text_id::as_windows_command)}};
     for (int i = 0; i < text_language_count; ++i)
-        choices.push_back({as_windows_command + (i + 1) * command_step, text_languages[i].name});
+        choices.push_back({command_of_language(i), text_languages[i].name});
     set_system_menu_choices(main_window, text_of(text_id::language_menu), choices,
                             command_of(setting));
 }
