@@ -5,7 +5,6 @@
 #include "app/main_window.h"
 #include "app/networks_page.h"
 #include "procedures/connect.h"
-#include "procedures/networks_list.h"
 #include "procedures/patch.h"
 #include "procedures/restart.h"
 #include "procedures/window_numbers.h"
@@ -25,7 +24,7 @@ void run_event_loop(int32_t& wait_seconds) {
                     run_connect(wait_seconds);
                     break;
                 case patch_button:
-                    run_patch();
+                    run_patch(network_page().model());
                     break;
                 case restart_button:
                     run_restart();
@@ -40,7 +39,7 @@ void run_event_loop(int32_t& wait_seconds) {
         if (event == event_command && take_language_command(event_control()))
             retext_main_window(wait_seconds);
         // Renames not written or saved are lost with the window: not without asking.
-        if (event == event_close_request && may_discard_renames())
+        if (event == event_close_request && may_discard_renames(network_page()))
             return;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "phone/operator_table.h"
 #include "procedures/window_numbers.h"
 #include "runtime/number_text.h"
 #include "ui/control.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int32_t name_max_length = 255;
 constexpr int32_t no_control = -1;
 
 struct captioned {
@@ -78,7 +78,7 @@ void build_main_page(int32_t wait_seconds) {
         create_button(buttons[i], left + i * (button_width + button_gap), button_top, button_width,
                       button_height, text_of(captions[i].text));
     create_text_field(name_field, field_left, name_top, field_width, 20, "Super-Line");
-    limit_control_text(name_field, name_max_length);
+    limit_control_text(name_field, operator_name_max);
     create_label(name_label, left, name_top + 4, label_width, 20,
                  text_of(text_id::new_operator_label));
     create_label(wait_label, left, 69, content_width, 15, wait_label_text(wait_seconds));

@@ -8,7 +8,6 @@
 #include "app/main_page.h"
 #include "app/networks_page.h"
 #include "app/page_texts.h"
-#include "procedures/networks_list.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
 #include "runtime/random.h"
@@ -23,12 +22,9 @@
 
 namespace {
 
-// Caption, system menu, sizing border, minimise and maximise boxes; centred.
-constexpr int32_t main_window_flags = 0x00CF0001;
-constexpr int32_t text_box_flags = 0x8E4;  // read-only, multi-line, scrolling both ways
-// The size the window opens with is its smallest; the status bar takes the bottom 16 pixels.
-constexpr int32_t opening_width = 290;
-constexpr int32_t opening_height = 180;
+constexpr int32_t main_window_flags = window_style_sizable | window_flag_centre_on_screen;
+constexpr int32_t opening_width = main_window_opening_width;
+constexpr int32_t opening_height = main_window_opening_height;
 constexpr int32_t status_bar_room = 16;
 // The text boxes' margins to the tab control's right and bottom edges.
 constexpr int32_t text_box_left = 10;
@@ -36,7 +32,6 @@ constexpr int32_t text_box_top = 10;
 constexpr int32_t text_box_room_right = 20;
 constexpr int32_t text_box_room_below = 40;
 
-constexpr int32_t networks_page = 3;  // the tab's index
 constexpr text_id tab_texts[] = {text_id::main_tab, text_id::about_tab, text_id::license_tab,
                                  text_id::networks_tab};
 
@@ -98,7 +93,7 @@ std::string text_box_text(const std::vector<std::string>& lines) {
 void build_text_box(int32_t number, const std::vector<std::string>& lines) {
     create_text_box(
         number, text_box_left, text_box_top, control_width(tab_control) - text_box_room_right,
-        control_height(tab_control) - text_box_room_below, text_box_text(lines), text_box_flags);
+        control_height(tab_control) - text_box_room_below, text_box_text(lines), text_box_read_only);
 }
 
 void build_about_page() {
@@ -158,7 +153,7 @@ void build_main_window(int32_t wait_seconds) {
     // The other pages get their controls when first shown: a start shows at most one of them.
     add_page_built_when_shown(text_of(tab_texts[1]), build_about_page);
     add_page_built_when_shown(text_of(tab_texts[2]), build_license_page);
-    add_page_built_when_shown(text_of(tab_texts[networks_page]), build_networks_page);
+    add_page_built_when_shown(text_of(tab_texts[networks_tab_index]), build_networks_page);
     forget_networks();
 
     create_status_bar(main_status_bar, current_window());
@@ -173,7 +168,7 @@ void build_main_window(int32_t wait_seconds) {
 }
 
 void show_networks_page() {
-    set_control_state(tab_control, networks_page);
+    set_control_state(tab_control, networks_tab_index);
 }
 
 void retext_main_window(int32_t wait_seconds) {

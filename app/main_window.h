@@ -4,6 +4,11 @@
 
 #include <cstdint>
 
+// The client area as the window opens in English at 96 DPI, which is also its smallest then
+// (96-DPI units); the status bar takes the bottom 16.
+constexpr int32_t main_window_opening_width = 290;
+constexpr int32_t main_window_opening_height = 180;
+
 // Builds the window and the Main page; each other page gets its controls when first shown.
 void build_main_window(int32_t wait_seconds);
 

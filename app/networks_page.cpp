@@ -5,12 +5,15 @@
 #include <cstdlib>
 
 #include "procedures/networks_files.h"
-#include "procedures/networks_list.h"
+#include "procedures/networks_page.h"
 #include "procedures/networks_read.h"
 #include "procedures/networks_write.h"
+#include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
+#include "runtime/code_page_letters.h"
 #include "runtime/system_code_page.h"
 #include "texts/program_texts.h"
+#include "ui/clipboard.h"
 #include "ui/control.h"
 #include "ui/event.h"
 #include "ui/label.h"
@@ -18,6 +21,7 @@
 #include "ui/push_button.h"
 #include "ui/text_extent.h"
 #include "ui/text_field.h"
+#include "ui/window.h"
 
 namespace {
 
@@ -53,7 +57,6 @@ constexpr int button_width = (270 - (button_count - 1) * button_gap) / button_co
 constexpr int button_margin = 6;  // a caption's room to the button's edges, both sides
 constexpr int count_width = 100;
 constexpr int find_label_gap = 4;  // between a widened label's text and the find box
-constexpr int networks_page_index = 3;
 constexpr int widest_count = 20000;  // more records than a table the phone takes can hold
 
 struct page_places {
@@ -100,6 +103,118 @@ void widen_columns_for_headers() {
     }
 }
 
+// The page's one owner: it holds the model, answers the list's questions from it and shows each
+// change of it, whether the page's own controls, its procedures or a Patch made it.
+class networks_page_owner final : public networks_page,
+                                  public list_view_source,
+                                  public networks_watcher {
+public:
+    networks_model networks;
+
+    networks_model& model() override { return networks; }
+
+    void take_typed_names() override {
+        finish_list_view_edit(network_list);
+        take_renames();
+    }
+
+    // The list shows UTF-8; the names are bytes in the system's code page.
+    std::string cell(int row, int column) const override {
+        return utf8_of_system_code_page(network_cell(networks, row, column));
+    }
+
+    bool marked(int row) const override { return network_renamed(networks, row); }
+
+    // The one place that shows the model: the rows, their marks and order, the header's arrow
+    // and "N of M". Before the page is built there is nothing to show; building it shows all.
+    void networks_changed(networks_change change) override {
+        if (control_handle(network_list) == nullptr)
+            return;
+        if (change == networks_change::records)
+            set_list_view_rows(network_list, static_cast<int>(networks.records.size()));
+        if (change != networks_change::names) {
+            set_list_view_order(network_list, networks.shown);
+            show_list_view_sort(network_list, networks.sort_column, networks.sort_direction);
+            set_control_text(find_count_label, networks_found_text(networks));
+        }
+        redraw_list_view(network_list);
+    }
+
+    // The renames typed in the list and not yet taken, in order; an edit that names several
+    // rows says "Renamed N networks." in the status bar, as does one that changed a name.
+    void take_renames() {
+        for (const list_view_edit& edit : take_list_view_edits(network_list)) {
+            const rename_result result = rename_as_typed(networks, edit.row, edit.rows,
+                                                         system_code_page_of_typed(edit.text));
+            if (result.too_long)
+                show_failure(count_text_of(text_id::name_too_long_message, operator_name_max),
+                             message_box_exclamation);
+            else if (result.said)
+                show_count_status(text_id::renamed_status, static_cast<long long>(result.renamed));
+        }
+    }
+
+    // Ctrl+Z and Ctrl+Y, and the context menu's Undo and Redo: the status says what was done.
+    void undo_or_redo(bool undo) {
+        const names_step* step = undo ? undo_names(networks) : redo_names(networks);
+        if (step != nullptr)
+            show_count_status(
+                names_step_text(step->kind,
+                                undo ? step_words::undone_status : step_words::redone_status),
+                static_cast<long long>(step->rows.size()), {{"file", step->file}});
+    }
+
+    void use_operator_names_of_selected() {
+        show_status(operator_names_status(
+            use_operator_names(networks, list_view_selected_rows(network_list))));
+    }
+
+    // Ctrl+C: the selected rows as text on the clipboard.
+    void copy_selected() {
+        const std::vector<int> rows = list_view_selected_rows(network_list);
+        if (!rows.empty())
+            put_text_on_clipboard(window_of(main_window),
+                                  networks_copy_text(networks, rows, utf8_of_system_code_page));
+    }
+
+    // The list's context menu (a right click, Shift+F10, the menu key) and its commands.
+    void run_menu() {
+        enum : int { undo = 1, redo, rename, operator_names, copy, select_all };
+        const int chosen = choose_list_view_command(
+            network_list,
+            {{undo, undo_command_text(networks), networks.undo_steps.empty()},
+             {redo, redo_command_text(networks), networks.redo_steps.empty()},
+             {0, std::string()},
+             {rename, text_of(text_id::rename_command)},
+             {operator_names, text_of(text_id::operator_names_command)},
+             {copy, text_of(text_id::copy_command)},
+             {select_all, text_of(text_id::select_all_command)}});
+        switch (chosen) {
+            case undo:
+            case redo:
+                undo_or_redo(chosen == undo);
+                break;
+            case rename:
+                edit_list_view_labels(network_list);
+                break;
+            case operator_names:
+                use_operator_names_of_selected();
+                break;
+            case copy:
+                copy_selected();
+                break;
+            case select_all:
+                select_all_list_view_rows(network_list);
+                break;
+            default:
+                break;
+        }
+    }
+};
+
+// On the heap: a global of its size would be stored in the program file.
+networks_page_owner& owner = *new networks_page_owner;
+
 }  // namespace
 
 void build_networks_page() {
@@ -110,6 +225,7 @@ void build_networks_page() {
     create_label(find_count_label, count_left, find_top + 3, count_width, 14,
                  "");  // "1300 of 1300"
     create_list_view(network_list, left, list_top, 270, 80);
+    limit_list_view_labels(network_list, operator_name_max);
     for (int column = 0; column < network_column_count; ++column)
         add_list_view_column(network_list, network_column_header(column), column_widths[column]);
     for (int i = 0; i < button_count; ++i)
@@ -117,7 +233,19 @@ void build_networks_page() {
                       button_height, text_of(buttons[i].text));
     lay_out_networks_page();
     // What a Read, an Open..., a failed Patch or the question at start put in the model.
-    attach_network_list();
+    set_list_view_source(network_list, &owner);
+    owner.networks_changed(networks_change::records);
+}
+
+networks_page& network_page() {
+    return owner;
+}
+
+void forget_networks() {
+    owner.networks = networks_model{};
+    owner.networks.letters = letters_of_system();
+    owner.networks.watcher = &owner;
+    take_list_view_edits(network_list);
 }
 
 void retext_networks_page() {
@@ -129,18 +257,23 @@ void retext_networks_page() {
     for (int column = 0; column < network_column_count; ++column)
         set_list_view_column_text(network_list, column, network_column_header(column));
     lay_out_networks_page();
-    show_networks();  // the count beside the find box
+    set_control_text(find_count_label, networks_found_text(owner.networks));
 }
 
-void keep_network_column_widths(const int* widths) {
-    std::copy(widths, widths + network_column_count, column_widths.begin());
+bool keep_network_column_widths(const std::vector<int>& widths) {
+    if (widths.size() != column_widths.size())
+        return false;
+    std::copy(widths.begin(), widths.end(), column_widths.begin());
+    return true;
 }
 
-void network_column_widths(int* widths) {
+std::vector<int> network_column_widths() {
+    std::vector<int> widths;
     for (int column = 0; column < network_column_count; ++column)
-        widths[column] = control_handle(network_list) == nullptr
+        widths.push_back(control_handle(network_list) == nullptr
                              ? column_widths[column]
-                             : list_view_column_width(network_list, column);
+                             : list_view_column_width(network_list, column));
+    return widths;
 }
 
 int networks_page_width() {
@@ -165,42 +298,41 @@ void lay_out_networks_page() {
 }
 
 void focus_find_box() {
-    if (get_control_state(tab_control) != networks_page_index)
+    if (get_control_state(tab_control) != networks_tab_index)
         return;
     focus_control(find_field);
     select_all_text(find_field);
 }
 
 void handle_networks_event(int control) {
-    take_renames();
+    owner.take_renames();
+    networks_model& networks = owner.networks;
     switch (control) {
         case find_field:
-            if (event_detail() == text_field_changed) {
-                find_networks(networks(), system_code_page_of_typed(get_control_text(find_field)));
-                show_networks();
-            }
+            if (event_detail() == text_field_changed)
+                find_networks(networks, system_code_page_of_typed(get_control_text(find_field)));
             break;
         case network_list:
-            if (event_detail() == list_view_column_clicked) {
-                sort_networks_by(networks(), list_view_clicked_column(network_list));
-                show_networks();
-            } else if (event_detail() == list_view_copy_asked) {
-                copy_networks();
-            } else if (event_detail() == list_view_menu_asked) {
-                run_network_menu();
-            }
+            if (event_detail() == list_view_column_clicked)
+                sort_networks_by(networks, list_view_clicked_column(network_list));
+            else if (event_detail() == list_view_copy_asked)
+                owner.copy_selected();
+            else if (event_detail() == list_view_menu_asked)
+                owner.run_menu();
+            else if (event_detail() == list_view_undo_asked || event_detail() == list_view_redo_asked)
+                owner.undo_or_redo(event_detail() == list_view_undo_asked);
             break;
         case read_button:
-            run_read();
+            run_read(owner);
             break;
         case write_button:
-            run_write();
+            run_write(owner);
             break;
         case open_button:
-            run_open();
+            run_open(owner);
             break;
         case save_as_button:
-            run_save_as();
+            run_save_as(owner);
             break;
         default:
             break;

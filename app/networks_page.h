@@ -3,6 +3,17 @@
 // events.
 #pragma once
 
+#include <vector>
+
+#include "procedures/networks_page.h"
+
+// The page's model and what its procedures ask of it; the model exists before the page is built
+// (a Read, a failed Patch or the question at start may fill it first).
+networks_page& network_page();
+
+// Forgets the table: the list is empty, and no history (the window has just been built).
+void forget_networks();
+
 // Makes the page's controls (the page is the container) and shows the list's records: what a
 // Read, Open..., a failed Patch or the question at start put there before the page was built.
 void build_networks_page();
@@ -21,11 +32,12 @@ void lay_out_networks_page();
 void focus_find_box();
 
 // Called for every control event of the window: takes the renames typed in the list, then
-// runs the procedure of a button of the page, a find or a sort. Other controls' events change
-// nothing else.
+// runs the procedure of a button of the page, a find, a sort, an undo or a redo, or the list's
+// context menu. Other controls' events change nothing else.
 void handle_networks_event(int control);
 
 // The list's column widths (96-DPI units): kept from the last run before the page is built, and
 // as the user left them.
-void keep_network_column_widths(const int* widths);  // network_column_count of them
-void network_column_widths(int* widths);
+// False, keeping none, for other than network_column_count widths.
+bool keep_network_column_widths(const std::vector<int>& widths);
+std::vector<int> network_column_widths();

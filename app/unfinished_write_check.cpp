@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "phone/table_backup.h"
 #include "phone/unfinished_write.h"
-#include "procedures/networks_list.h"
+#include "app/networks_page.h"
 #include "procedures/status_and_messages.h"
 #include "runtime/whole_file.h"
 #include "texts/program_texts.h"
@@ -33,7 +33,7 @@ void check_unfinished_write() {
         return;
     }
     // The file stays until a write has been checked: a cut-off retry is found again.
-    show_network_records(std::move(records));  // kept until the page is built
+    load_networks(network_page().model(), std::move(records));  // kept until the page is built
     show_networks_page();
     show_status(text_id::write_back_status);
 }

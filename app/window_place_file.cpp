@@ -5,23 +5,19 @@
 #include <algorithm>
 
 #include "app/language_choice.h"
+#include "app/main_window.h"
 #include "app/networks_page.h"
 #include "procedures/window_numbers.h"
 #include "runtime/program_directory.h"
 #include "runtime/whole_file.h"
 #include "runtime/window_place.h"
-#include "phone/networks_model.h"
 #include "ui/display_scale.h"
 #include "ui/window.h"
-
-static_assert(window_place_columns == network_column_count, "a width a column of the list");
 
 namespace {
 
 constexpr char place_file[] = "Window.ini";
 constexpr int place_file_max = 4096;
-constexpr int smallest_width = 290;  // the client area, as the window opens
-constexpr int smallest_height = 180;
 
 LONG area_of(const RECT& rect) {
     return std::max(0L, rect.right - rect.left) * std::max(0L, rect.bottom - rect.top);
@@ -44,11 +40,10 @@ void place_main_window() {
     window_place place = {};
     if (read_whole_file(path_beside_program(place_file), text, place_file_max) !=
             whole_file_read::read ||
-        !parse_window_place(text, place))
+        !parse_window_place(text, place) || !keep_network_column_widths(place.columns))
         return;
-    keep_network_column_widths(place.columns);
     HWND window = window_of(main_window);
-    RECT smallest = {0, 0, to_pixels(smallest_width), to_pixels(smallest_height)};
+    RECT smallest = {0, 0, to_pixels(main_window_opening_width), to_pixels(main_window_opening_height)};
     AdjustWindowRect(&smallest, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE);
     const int width =
         std::max(to_pixels(place.width), static_cast<int>(smallest.right - smallest.left));
@@ -84,7 +79,7 @@ void keep_main_window_place() {
     place.width = to_layout(normal.right - normal.left);
     place.height = to_layout(normal.bottom - normal.top);
     place.maximized = IsZoomed(window) ? 1 : 0;
-    network_column_widths(place.columns);
+    place.columns = network_column_widths();
     replace_file(path_beside_program(place_file), format_window_place(place, language_setting()));
 }
 

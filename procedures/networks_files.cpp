@@ -1,6 +1,5 @@
 #include "procedures/networks_files.h"
 
-#include "procedures/networks_list.h"
 #include "procedures/networks_sheet.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/window_numbers.h"
@@ -32,8 +31,8 @@ std::string table_folder() {
 
 }  // namespace
 
-void run_open() {
-    if (!put_back_renames())
+void run_open(networks_page& page) {
+    if (!put_back_renames(page))
         return;
     size_t kind = 0;
     const std::string path =
@@ -41,7 +40,7 @@ void run_open() {
     if (path.empty())
         return;
     if (kind == sheet_kind) {
-        open_network_sheet(path);
+        open_network_sheet(page.model(), path);
         return;
     }
     const std::string name = file_name_of(path);
@@ -60,12 +59,13 @@ void run_open() {
         return;
     }
     const size_t count = opened.size();
-    show_network_records(std::move(opened));
+    load_networks(page.model(), std::move(opened));
     show_count_status(text_id::opened_status, static_cast<long long>(count), {{"file", name}});
 }
 
-void run_save_as() {
-    if (!have_network_records(text_of(text_id::no_table_to_save)))
+void run_save_as(networks_page& page) {
+    networks_model& model = page.model();
+    if (!have_network_records(model, text_of(text_id::no_table_to_save)))
         return;
     size_t kind = 0;
     const std::string path =
@@ -74,14 +74,14 @@ void run_save_as() {
         return;
     const std::string name = file_name_of(path);
     const bool saved = kind == sheet_kind
-                           ? save_network_sheet(path)
-                           : replace_file(path, format_operator_table(networks().records));
+                           ? save_network_sheet(model, path)
+                           : replace_file(path, format_operator_table(model.records));
     if (!saved) {
         show_failure(text_of(text_id::cannot_save_file_message, {{"file", name}}),
                      message_box_exclamation);
         return;
     }
-    unmark_network_records();
-    show_count_status(text_id::saved_status, static_cast<long long>(networks().records.size()),
+    keep_network_names(model);
+    show_count_status(text_id::saved_status, static_cast<long long>(model.records.size()),
                       {{"file", name}});
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 // Open...: a table file chosen in the open dialog into the list.
-void run_open();
+#include "procedures/networks_page.h"
+
+void run_open(networks_page& page);
 // Save as...: the list's table, records only, to the file chosen in the save dialog.
-void run_save_as();
+void run_save_as(networks_page& page);

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "phone/name_sheet.h"
-#include "procedures/networks_list.h"
 #include "procedures/status_and_messages.h"
 #include "runtime/system_code_page.h"
 #include "runtime/whole_file.h"
@@ -16,13 +15,13 @@ constexpr int64_t sheet_file_max = 16 * 1024 * 1024;
 
 }  // namespace
 
-bool save_network_sheet(const std::string& path) {
-    return replace_file(path, format_name_sheet(networks().records, utf8_of_system_code_page));
+bool save_network_sheet(const networks_model& model, const std::string& path) {
+    return replace_file(path, format_name_sheet(model.records, utf8_of_system_code_page));
 }
 
-void open_network_sheet(const std::string& path) {
+void open_network_sheet(networks_model& model, const std::string& path) {
     const std::string name = file_name_of(path);
-    if (networks().records.empty()) {
+    if (model.records.empty()) {
         show_failure(text_of(text_id::read_or_open_first), message_box_exclamation);
         return;
     }
@@ -34,7 +33,7 @@ void open_network_sheet(const std::string& path) {
         return;
     }
     const name_sheet_result result =
-        apply_name_sheet(bytes, name, networks().records, system_code_page_of_utf8);
+        apply_name_sheet(bytes, name, model.records, system_code_page_of_utf8);
     if (!result.refusal.empty()) {
         show_failure(result.refusal, message_box_exclamation);
         return;
@@ -44,8 +43,7 @@ void open_network_sheet(const std::string& path) {
         show_failure(join_lines({too_big, text_of(text_id::list_kept)}), message_box_exclamation);
         return;
     }
-    const size_t renamed = rename_networks_after(networks(), result.records);
-    show_networks();
+    const size_t renamed = rename_networks_after(model, result.records, name);
     show_count_status(text_id::renamed_from_status, static_cast<long long>(renamed),
                       {{"file", name}});
 }

@@ -1,6 +1,5 @@
 #include "procedures/networks_write.h"
 
-#include "procedures/networks_list.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/table_transfer.h"
 #include "runtime/number_text.h"
@@ -61,10 +60,10 @@ bool read_old_table(size_t count, std::string& old_table, bool& whole) {
 
 }  // namespace
 
-void run_write() {
-    if (!have_network_records(text_of(text_id::no_table_to_write)))
+void run_write(networks_page& page) {
+    if (!have_network_records(page.model(), text_of(text_id::no_table_to_write)))
         return;
-    const std::vector<operator_record>& records = networks().records;
+    const std::vector<operator_record>& records = page.model().records;
     const std::string too_big = table_size_refusal(records);
     if (!too_big.empty()) {
         show_failure(join_lines({too_big, text_of(text_id::nothing_written)}),
@@ -85,6 +84,6 @@ void run_write() {
     show_status_now(text_id::writing_status);
     if (!write_table(table, backup, [] { return text_of(text_id::write_way_back); }))
         return;
-    unmark_network_records();
+    keep_network_names(page.model());
     show_status(text_id::written_status);
 }

@@ -5,4 +5,6 @@
 // table are kept in a backup first). After a failed check the list keeps what was to be written.
 #pragma once
 
-void run_write();
+#include "procedures/networks_page.h"
+
+void run_write(networks_page& page);

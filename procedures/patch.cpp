@@ -4,7 +4,6 @@
 
 #include "phone/operator_table.h"
 #include "phone/unfinished_write.h"
-#include "procedures/networks_list.h"
 #include "procedures/progress_run.h"
 #include "procedures/status_and_messages.h"
 #include "procedures/table_transfer.h"
@@ -43,18 +42,18 @@ void report_refusal(const rewrite_result& result) {
 
 // After a write that did not read back right: the backup of the old table into the Networks
 // list, unless the list holds renames not yet written or saved; the message's last line.
-std::string load_old_table(const std::string& old_table) {
-    if (renamed_network_count(networks()) > 0)
+std::string load_old_table(networks_model& networks, const std::string& old_table) {
+    if (renamed_network_count(networks) > 0)
         return text_of(text_id::open_backup_way_back);
     std::vector<operator_record> records;
     parse_operator_table(old_table, records);
-    show_network_records(std::move(records));
+    load_networks(networks, std::move(records));
     return text_of(text_id::backup_loaded_way_back);
 }
 
 }  // namespace
 
-void run_patch() {
+void run_patch(networks_model& networks) {
     if (find_unfinished_write().state != unfinished_write_state::none) {
         show_failure(text_of(text_id::unfinished_write_message), message_box_exclamation);
         return;
@@ -89,7 +88,7 @@ void run_patch() {
     old_table_backup backup;
     if (!back_up_table(old_table, true, backup))
         return;
-    if (!write_table(result.table, backup, [&old_table] { return load_old_table(old_table); }))
+    if (!write_table(result.table, backup, [&] { return load_old_table(networks, old_table); }))
         return;
     run_progress(200, 1);
     show_status(text_id::patched_status);

@@ -5,4 +5,7 @@
 // list, unless the list holds renames not yet written or saved.
 #pragma once
 
-void run_patch();
+#include "phone/networks_model.h"
+
+// networks: the Networks page's model.
+void run_patch(networks_model& networks);

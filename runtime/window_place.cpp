@@ -14,28 +14,33 @@ const std::string language_key = "language=";
 
 bool parse_window_place(const std::string& text, window_place& place) {
     window_place read = {};
+    int column = 0;
     struct {
         const char* key;
         int* value;
         int low, high;
     } const lines[] = {{"x=", &read.x, -32767, 32767},        {"y=", &read.y, -32767, 32767},
                        {"width=", &read.width, 1, 32767},     {"height=", &read.height, 1, 32767},
-                       {"maximized=", &read.maximized, 0, 1}, {"columns=", read.columns, 0, 4000}};
+                       {"maximized=", &read.maximized, 0, 1}, {"columns=", &column, 0, 4000}};
     const char* at = text.c_str();
     for (const auto& line : lines) {
         const size_t key = std::char_traits<char>::length(line.key);
         if (text.compare(static_cast<size_t>(at - text.c_str()), key, line.key) != 0)
             return false;
         at += key;
-        const int count = line.value == read.columns ? window_place_columns : 1;
-        for (int i = 0; i < count; ++i) {
+        for (bool last = false; !last;) {
             char* end = nullptr;
             const long value = std::strtol(at, &end, 10);
-            const bool last = i + 1 == count;
+            last = line.value != &column || *end != ',';
             if (end == at || end - at > 6 || value < line.low || value > line.high ||
-                (last ? *end != '\r' && *end != '\n' && *end != '\0' : *end != ','))
+                (last && *end != '\r' && *end != '\n' && *end != '\0'))
                 return false;
-            line.value[i] = static_cast<int>(value);
+            *line.value = static_cast<int>(value);
+            if (line.value == &column) {
+                if (read.columns.size() == window_place_columns_max)
+                    return false;
+                read.columns.push_back(column);
+            }
             at = *end == '\0' ? end : end + 1;
         }
         at += *at == '\n' && at[-1] == '\r' ? 1 : 0;
@@ -61,7 +66,7 @@ std::string parse_window_language(const std::string& text) {
 
 std::string format_window_place(const window_place& place, const std::string& language) {
     std::string columns;
-    for (int i = 0; i < window_place_columns; ++i)
+    for (size_t i = 0; i < place.columns.size(); ++i)
         columns += (i == 0 ? "" : ",") + number_to_text(place.columns[i]);
     return "x=" + number_to_text(place.x) + "\r\ny=" + number_to_text(place.y) +
            "\r\nwidth=" + number_to_text(place.width) +

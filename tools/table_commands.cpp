@@ -8,6 +8,7 @@
 #include "phone/name_sheet.h"
 #include "phone/network_code.h"
 #include "phone/network_names.h"
+#include "phone/networks_model.h"
 #include "phone/operator_table.h"
 #include "runtime/code_page_1252.h"
 #include "tools/console_text.h"
@@ -196,19 +197,21 @@ int use_operator_names_command(const std::string& file, const std::string& out,
         if (!mcc && key_of_network_code(code).empty())
             return refuse(code + " is not a network code (MCC or MCC-MNC). Nothing was written.");
     }
-    size_t named = 0;
-    for (operator_record& record : records) {
-        const std::string network = network_code_of_key(record.key);
+    std::vector<int> rows;
+    for (size_t row = 0; row < records.size(); ++row) {
+        const std::string network = network_code_of_key(records[row].key);
         bool chosen = codes.empty();
         for (const std::string& code : codes)
             chosen = chosen || network == code || network.rfind(code + "-", 0) == 0;
-        const std::string name = chosen ? network_operator(network) : std::string();
-        if (!name.empty() && name.size() <= static_cast<size_t>(operator_name_max)) {
-            record.name = name;
-            ++named;
-        }
+        if (chosen)
+            rows.push_back(static_cast<int>(row));
     }
-    if (write_table(records, out) != 0)
+    // As the window's Use operator names does it, in the letters of code page 1252.
+    networks_model model;
+    model.letters = western_letters();
+    load_networks(model, records);
+    const size_t named = use_operator_names(model, rows).named;
+    if (write_table(model.records, out) != 0)
         return 1;
     std::printf("Named %s of %s networks into %s.\n", std::to_string(named).c_str(),
                 std::to_string(records.size()).c_str(), out.c_str());

@@ -124,9 +124,15 @@ int list_view_column_width(int number, int column) {
         SendMessageA(handle_of(number), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0)));
 }
 
-void set_list_view_source(int number, list_view_source source) {
+void set_list_view_source(int number, const list_view_source* source) {
     if (list_store* store = store_of(handle_of(number))) {
         store->source = source;
+    }
+}
+
+void limit_list_view_labels(int number, int characters) {
+    if (list_store* store = store_of(handle_of(number))) {
+        store->label_max = characters;
     }
 }
 
@@ -172,7 +178,14 @@ std::vector<int> list_view_selected_rows(int number) {
 }
 
 void show_list_view_sort(int number, int column, int direction) {
-    HWND headers = reinterpret_cast<HWND>(SendMessageA(handle_of(number), LVM_GETHEADER, 0, 0));
+    HWND list = handle_of(number);
+    list_store* store = store_of(list);
+    if (store == nullptr || (store->arrow_column == column && store->arrow_direction == direction)) {
+        return;
+    }
+    store->arrow_column = column;
+    store->arrow_direction = direction;
+    HWND headers = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
     const int count = static_cast<int>(SendMessageA(headers, HDM_GETITEMCOUNT, 0, 0));
     for (int each = 0; each < count; ++each) {
         HDITEMA item = {};

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-constexpr int list_view_label_max = 255;  // bytes the editor takes
-
 struct list_view_edit {
     int row;  // the row edited
     std::string text;

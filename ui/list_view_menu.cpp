@@ -35,9 +35,13 @@ int choose_list_view_command(int number, const std::vector<list_view_command>& c
     HMENU menu = CreatePopupMenu();
     if (store == nullptr || menu == nullptr)
         return 0;
-    for (const list_view_command& command : commands)
-        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(command.number),
-                    wide_text(command.text).data());
+    for (const list_view_command& command : commands) {
+        if (command.number == 0)
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuW(menu, MF_STRING | (command.greyed ? MF_GRAYED : MF_ENABLED),
+                        static_cast<UINT_PTR>(command.number), wide_text(command.text).data());
+    }
     const POINT point = menu_point(list, store->menu_point);
     const int chosen = static_cast<int>(TrackPopupMenu(
         menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, point.x, point.y, 0, list, nullptr));

@@ -49,7 +49,7 @@ void begin_edit(const NMLVDISPINFOW* display) {
         }
     }
     store->edit_many.clear();
-    SendMessageA(editor, EM_LIMITTEXT, list_view_label_max, 0);
+    SendMessageA(editor, EM_LIMITTEXT, static_cast<WPARAM>(store->label_max), 0);
     SetWindowTextW(editor, wide_text(plain_cell(*store, row, 0)).data());
 }
 
@@ -121,6 +121,11 @@ list_view_notice answer_key(HWND list, WORD key) {
                      reinterpret_cast<LPARAM>(&item));
     } else if (key == 'C' && control_held()) {
         return list_view_notice::copy_asked;
+    } else if (key == 'Z' && control_held()) {
+        return GetKeyState(VK_SHIFT) < 0 ? list_view_notice::redo_asked
+                                         : list_view_notice::undo_asked;
+    } else if (key == 'Y' && control_held()) {
+        return list_view_notice::redo_asked;
     }
     return list_view_notice::other;
 }

@@ -10,6 +10,8 @@ enum class list_view_notice {
     label_edited,    // a label edit was kept: an event with list_view_label_edited
     column_clicked,  // a column header was clicked: an event with list_view_column_clicked
     copy_asked,      // Ctrl+C: an event with list_view_copy_asked
+    undo_asked,      // Ctrl+Z: an event with list_view_undo_asked
+    redo_asked,      // Ctrl+Y, Ctrl+Shift+Z: an event with list_view_redo_asked
 };
 
 list_view_notice answer_list_view(const NMHDR* header, LRESULT& result);

@@ -71,16 +71,16 @@ void show_every_row(list_store& store) {
 }
 
 std::string plain_cell(const list_store& store, int row, int column) {
-    if (store.source.cell == nullptr || row < 0 || row >= store.row_count) {
+    if (store.source == nullptr || row < 0 || row >= store.row_count) {
         return std::string();
     }
-    return store.source.cell(row, column);
+    return store.source->cell(row, column);
 }
 
 std::string shown_cell(const list_store& store, int row, int column) {
     std::string text = plain_cell(store, row, column);
-    const bool marked = column == 0 && store.source.marked != nullptr && row >= 0 &&
-                        row < store.row_count && store.source.marked(row);
+    const bool marked = column == 0 && store.source != nullptr && row >= 0 &&
+                        row < store.row_count && store.source->marked(row);
     return marked ? "*" + text : text;
 }
 

@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "ui/list_view.h"
+#include "ui/list_view_edit.h"
+#include "ui/list_view_source.h"
 
 struct list_store {
     HWND list = nullptr;
-    list_view_source source = {};
+    const list_view_source* source = nullptr;
     int row_count = 0;
     std::vector<int> shown;             // the row at each place
     std::vector<int> place;             // the place of each row, -1 when not shown
@@ -21,6 +22,9 @@ struct list_store {
     std::vector<int> editing;           // the rows the open label editor names
     std::vector<int> edit_many;         // the next editor names these rows when among them
     int clicked_column = -1;
+    int label_max = 0;  // the characters the label editor takes, 0 for no limit
+    int arrow_column = -1;  // the sort arrow the header shows
+    int arrow_direction = 0;
     LPARAM menu_point = -1;  // where the context menu was asked for; -1 from the keyboard
 };
 

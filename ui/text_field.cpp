@@ -1,11 +1,13 @@
 // Text fields and text boxes: platform edit controls with automatic horizontal scrolling.
 #include "ui/text_field.h"
 
+#include <windows.h>
+
 #include "ui/control_table.h"
 
 namespace {
 
-constexpr DWORD text_field_style = 0x50030080;  // child, visible, group, tab stop, ES_AUTOHSCROLL
+constexpr DWORD text_field_style = WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL;
 
 }  // namespace
 

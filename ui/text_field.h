@@ -22,6 +22,9 @@ void limit_control_text(int number, int max_length);
 // Selects the whole text of a text field or box.
 void select_all_text(int number);
 
-// The flags are edit-control style bits (0x8E4: multi-line, auto-scrolling, read-only).
+// Edit-control style bits for a text box's flags: multi-line, scrolling both ways, read-only.
+constexpr int text_box_read_only = 0x8E4;
+
+// The flags are edit-control style bits, text_box_read_only or others, and text_box_flag_no_edge.
 window_handle create_text_box(int number, int x, int y, int width, int height,
                               const std::string& text, int flags);

@@ -15,6 +15,10 @@
 constexpr int window_flag_centre_on_screen = 0x00000001;
 constexpr int window_flag_centre_on_active = 0x00000002;  // wins over centring on the screen
 constexpr int window_flag_hidden = 0x10000000;            // the inverse of the visible style bit
+// Platform styles for the flag word: caption, system menu and minimise box; with a sizing border
+// and a maximise box too.
+constexpr int window_style_fixed = 0x00CA0000;
+constexpr int window_style_sizable = 0x00CF0000;
 
 // Accelerator commands of every window: Tab and Shift+Tab move the keyboard focus.
 constexpr int command_focus_next = 1212;

@@ -112,6 +112,14 @@ LRESULT handle_notification(const NMHDR* header) {
             raise(event_control_used, sender_id);
             events.detail = list_view_copy_asked;
             return 0;
+        case list_view_notice::undo_asked:
+            raise(event_control_used, sender_id);
+            events.detail = list_view_undo_asked;
+            return 0;
+        case list_view_notice::redo_asked:
+            raise(event_control_used, sender_id);
+            events.detail = list_view_redo_asked;
+            return 0;
         case list_view_notice::other:
             break;
     }

@@ -96,7 +96,8 @@ void check_name_sheet(const std::string& sheet) {
 // A sequence of the Networks page's operations, a byte each, on the records, checked after each
 // against the obvious rules: records, keys and order change only by a load; the renamed count is
 // the rows whose name differs from the loaded one; the rows shown are those that hold the find
-// text (a row renamed since the last find or sort stays), each once.
+// text (a row renamed or undone since the last find or sort stays), each once; and at the end,
+// undoing every step gives the names as loaded.
 void check_model_operations(const std::vector<operator_record>& loaded, const std::string& steps) {
     networks_model model;
     model.letters = western_letters();
@@ -108,12 +109,16 @@ void check_model_operations(const std::vector<operator_record>& loaded, const st
         for (size_t row = byte % 3; row < loaded.size(); row += 1 + byte % 5)
             rows.push_back(static_cast<int>(row));
         std::vector<operator_record> sheet = model.records;
+        const std::vector<operator_record> before = model.records;
+        bool filtered = true;  // the rows shown follow the find text again
         switch (byte % 8) {
             case 0:
                 rename_networks(model, rows, std::string(1 + byte % 3, step));
+                filtered = false;
                 break;
             case 1:
                 use_operator_names(model, rows);
+                filtered = false;
                 break;
             case 2:
                 discard_renames(model);
@@ -124,17 +129,24 @@ void check_model_operations(const std::vector<operator_record>& loaded, const st
             case 4:
                 for (int row : rows)
                     sheet[static_cast<size_t>(row)].name = step;
-                rename_networks_after(model, sheet);
+                rename_networks_after(model, sheet, "f");
+                break;
+            case 6:
+                undo_names(model);
+                filtered = false;
+                break;
+            case 7:
+                redo_names(model);
+                filtered = false;
                 break;
             default:
                 find_networks(model,
-                              byte % 2 ? std::string(1, static_cast<char>(byte / 8 + 'A')) : "");
+                              byte & 8 ? std::string(1, static_cast<char>(byte / 16 + 'A')) : "");
                 break;
         }
         for (size_t row = 0; row < loaded.size(); ++row)
-            renamed_since[row] =
-                byte % 8 < 2 &&
-                (renamed_since[row] || std::count(rows.begin(), rows.end(), static_cast<int>(row)));
+            renamed_since[row] = !filtered && (renamed_since[row] ||
+                                               model.records[row].name != before[row].name);
         check(renamed_network_count(model) == static_cast<size_t>(std::count_if(
                                                   loaded.begin(), loaded.end(),
                                                   [&](const operator_record& r) {
@@ -157,6 +169,10 @@ void check_model_operations(const std::vector<operator_record>& loaded, const st
                   "the shown rows hold the find text");
         }
     }
+    while (undo_names(model) != nullptr) {
+    }
+    for (size_t row = 0; row < loaded.size(); ++row)
+        check(model.records[row].name == loaded[row].name, "undoing every step gives the loaded names");
 }
 
 std::string make_input(size_t name_length, bool zero_fill, const std::string& name,

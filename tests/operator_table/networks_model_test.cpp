@@ -6,6 +6,7 @@
 
 #include "phone/name_sheet.h"
 #include "runtime/code_page_1252.h"
+#include "texts/program_texts.h"
 #include "tests/operator_table/letters_1251.h"
 
 namespace {
@@ -39,6 +40,12 @@ TEST(NetworksModel, RenamesAreCountedAgainstTheLoadedNamesAndDiscardPutsThemBack
     EXPECT_EQ(rename_networks(model, {1}, "Two").renamed, 1u);  // back to its loaded name
     EXPECT_EQ(renamed_network_count(model), 1u);
     EXPECT_TRUE(network_renamed(model, 0) && !network_renamed(model, 1));
+    // As typed in the list: the edited row's own name kept leaves it alone, and says nothing
+    // unless the edit named other rows too.
+    EXPECT_FALSE(rename_as_typed(model, 1, {}, "Two").said);
+    const rename_result typed = rename_as_typed(model, 1, {0, 1}, "Two");
+    EXPECT_TRUE(typed.said && typed.renamed == 1u);
+    EXPECT_EQ(names(model)[1], "Two");
     discard_renames(model);
     EXPECT_EQ(names(model), names(loaded()));
     rename_networks(model, {3}, "Kept");
@@ -58,7 +65,7 @@ TEST(NetworksModel, ASpreadsheetAfterADiscardCountsOnlyItsOwnRenames) {
         apply_name_sheet("Key,Name on phone\r\n72F41000,Two\r\n52F01000,Sheet\r\n", "n.csv",
                          model.records, code_page_1252_of_utf8);
     ASSERT_EQ(sheet.refusal, "");
-    EXPECT_EQ(rename_networks_after(model, sheet.records), 1u);
+    EXPECT_EQ(rename_networks_after(model, sheet.records, "n.csv"), 1u);
     EXPECT_EQ(names(model)[0], "Sheet");
     EXPECT_EQ(names(model)[3], "\xC0\xE1\xE2");
     EXPECT_EQ(renamed_network_count(model), 1u);
@@ -86,7 +93,9 @@ TEST(NetworksModel, FindFoldsTheLettersOfTheSystemsCodePage) {
         load_networks(model, {{no_network_key, "x"}, {no_network_key, c.name}});
         find_networks(model, c.find);
         EXPECT_EQ(model.shown, c.found ? std::vector<int>{1} : std::vector<int>{}) << c.name;
+        EXPECT_EQ(networks_found_text(model), c.found ? "1 of 2" : "0 of 2");
     }
+    EXPECT_EQ(networks_found_text(networks_model{}), "");
     // The country and operator as the system converts them (the page's test finds by them).
     EXPECT_EQ(network_cell(loaded(letters_1251()), 1, 3), "S?minn");
 }
@@ -127,6 +136,95 @@ TEST(NetworksModel, OperatorNamesGoToKnownNetworksTheSystemCanWrite) {
     model = loaded();  // a Western system writes the accent
     EXPECT_EQ(use_operator_names(model, {1}).named, 1u);
     EXPECT_EQ(names(model)[1], "S\xEDminn");
+}
+
+// Each kind of step, undone and redone, in a list sorted by name and found by "e": the names
+// (and so the marks) as before it and then as after it, while the rows shown, their order and the
+// find text stay; the menu and the status name the step.
+TEST(NetworksModel, EachStepIsUndoneAndRedoneByItsNamesAlone) {
+    const name_sheet_result sheet =
+        apply_name_sheet("Key,Name on phone\r\n72F41000,Sheet\r\n", "n.csv",
+                         loaded().records, code_page_1252_of_utf8);
+    const struct {
+        void (*before)(networks_model& model);  // the step's
+        void (*step)(networks_model& model, const std::vector<operator_record>& sheet);
+        std::string undo_command, undone_status;
+    } steps[] = {
+        {[](networks_model&) {},
+         [](networks_model& model, const std::vector<operator_record>&) {
+             rename_networks(model, {0, 1, 3}, "New");
+         },
+         "Undo rename of 3 networks\tCtrl+Z", "Undone: renamed 3 networks."},
+        {[](networks_model& model) { rename_networks(model, {0}, "Typed"); },
+         [](networks_model& model, const std::vector<operator_record>&) {
+             use_operator_names(model, {0, 1, 2});
+         },
+         "Undo operator names for 2 networks\tCtrl+Z",
+         "Undone: named 2 networks from the network data."},
+        {[](networks_model&) {},
+         [](networks_model& model, const std::vector<operator_record>& records) {
+             rename_networks_after(model, records, "n.csv");
+         },
+         "Undo rename of 1 network from n.csv\tCtrl+Z", "Undone: renamed 1 network from n.csv."},
+        {[](networks_model& model) { rename_networks(model, {1, 2}, "One"); },
+         [](networks_model& model, const std::vector<operator_record>&) { discard_renames(model); },
+         "Undo discard of changes to 2 networks\tCtrl+Z",
+         "Undone: discarded the changes to 2 networks."},
+    };
+    for (const auto& each : steps) {
+        networks_model model = loaded();
+        sort_networks_by(model, 0);
+        find_networks(model, "E");
+        each.before(model);
+        const std::vector<std::string> before = names(model);
+        const size_t renamed_before = renamed_network_count(model);
+        each.step(model, sheet.records);
+        const std::vector<std::string> after = names(model);
+        const std::vector<int> shown = model.shown;
+        EXPECT_EQ(undo_command_text(model), each.undo_command);
+        const names_step* undone = undo_names(model);
+        ASSERT_NE(undone, nullptr);
+        EXPECT_EQ(count_text_of(names_step_text(undone->kind, step_words::undone_status),
+                                static_cast<long long>(undone->rows.size()),
+                                {{"file", undone->file}}),
+                  each.undone_status);
+        EXPECT_EQ(names(model), before) << each.undo_command;
+        EXPECT_EQ(renamed_network_count(model), renamed_before);
+        EXPECT_EQ(model.shown, shown);
+        EXPECT_EQ(redo_command_text(model).substr(0, 4), "Redo");
+        ASSERT_NE(redo_names(model), nullptr);
+        EXPECT_EQ(names(model), after) << each.undo_command;
+        EXPECT_EQ(model.shown, shown);
+        EXPECT_EQ(model.find_text, "e");
+    }
+}
+
+// A load starts a new history; a Write keeps it (a name undone after it is renamed again); undo
+// past the oldest step and redo past the newest do nothing; a new step ends what could be redone;
+// the newest names_steps_kept steps are kept.
+TEST(NetworksModel, TheHistoryIsNewAfterALoadAndKeptByAWrite) {
+    networks_model model = loaded();
+    rename_networks(model, {0}, "First");
+    load_networks(model, model.records);
+    EXPECT_EQ(undo_names(model), nullptr);
+    EXPECT_EQ(undo_command_text(model), "Undo\tCtrl+Z");
+    rename_networks(model, {1}, "Written");
+    keep_network_names(model);
+    ASSERT_NE(undo_names(model), nullptr);
+    EXPECT_TRUE(network_renamed(model, 1));
+    EXPECT_EQ(undo_names(model), nullptr);
+    EXPECT_EQ(names(model)[1], "Two");
+    rename_networks(model, {2}, "Other");
+    EXPECT_EQ(redo_names(model), nullptr);
+    EXPECT_EQ(redo_command_text(model), "Redo\tCtrl+Y");
+    for (size_t step = 0; step < names_steps_kept; ++step)
+        rename_networks(model, {3}, "Step " + std::to_string(step));
+    size_t undone = 0;
+    while (undo_names(model) != nullptr)
+        ++undone;
+    EXPECT_EQ(undone, names_steps_kept);
+    EXPECT_EQ(names(model)[2], "Other");
+    EXPECT_EQ(names(model)[3], "\xC0\xE1\xE2");
 }
 
 }  // namespace

@@ -15,13 +15,12 @@ constexpr int list = 500;
 std::vector<std::vector<std::string>> cells;
 std::vector<bool> marks;
 
-std::string cell_of(int row, int column) {
-    return static_cast<size_t>(column) < cells[row].size() ? cells[row][column] : std::string();
-}
-
-bool marked(int row) {
-    return marks[row];
-}
+struct test_rows final : list_view_source {
+    std::string cell(int row, int column) const override {
+        return static_cast<size_t>(column) < cells[row].size() ? cells[row][column] : std::string();
+    }
+    bool marked(int row) const override { return marks[row]; }
+} source;
 
 class list_view_test : public ui_test {
 protected:
@@ -34,7 +33,8 @@ protected:
         add_list_view_column(list, "Network", 60);
         cells = {{"MTS", "250-01"}, {"Beeline", "250-99"}, {"Tele2"}};
         marks.assign(3, false);
-        set_list_view_source(list, {cell_of, marked});
+        limit_list_view_labels(list, 255);
+        set_list_view_source(list, &source);
         set_list_view_rows(list, 3);
         SetFocus(handle);
         drain_events();
