@@ -179,16 +179,16 @@ public:
 
     // The list's context menu (a right click, Shift+F10, the menu key) and its commands.
     void run_menu() {
-        enum : int { undo = 1, redo, rename, operator_names, copy, select_all };
+        enum : int { rename = 1, operator_names, copy, select_all, undo, redo };
         const int chosen = choose_list_view_command(
             network_list,
-            {{undo, undo_command_text(networks), networks.undo_steps.empty()},
-             {redo, redo_command_text(networks), networks.redo_steps.empty()},
-             {0, std::string()},
-             {rename, text_of(text_id::rename_command)},
+            {{rename, text_of(text_id::rename_command)},
              {operator_names, text_of(text_id::operator_names_command)},
              {copy, text_of(text_id::copy_command)},
-             {select_all, text_of(text_id::select_all_command)}});
+             {select_all, text_of(text_id::select_all_command)},
+             {0, std::string()},
+             {undo, undo_command_text(networks), networks.undo_steps.empty()},
+             {redo, redo_command_text(networks), networks.redo_steps.empty()}});
         switch (chosen) {
             case undo:
             case redo:

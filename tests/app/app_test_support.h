@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "app/networks_page.h"
 #include "procedures/window_numbers.h"
+#include "ui/message_box.h"
 
 inline constexpr char success_status[] = "Looks like all is good, press ''restart''";
 inline constexpr char not_connected_status[] = "Phone is not connected, can't patch";

@@ -68,7 +68,7 @@ TEST_F(connect_restart_test, StatusTwoFailsConnectButNotPatch) {
     EXPECT_EQ(boxes()[0].flags, 0x10);
     EXPECT_EQ(status_text(), "Failed.");
 
-    run_patch();
+    run_patch(network_page().model());
     EXPECT_EQ(status_text(), success_status);
     EXPECT_EQ(phone_table(), table_bytes(renamed(sample_records(), "Super-Line")));
     EXPECT_EQ(boxes().size(), 1u);

@@ -12,7 +12,7 @@
 #include "app/page_texts.h"
 #include "ui/control.h"
 #include "app/window_place_file.h"
-#include "procedures/networks_list.h"
+#include "app/networks_page.h"
 #include "runtime/program_directory.h"
 #include "runtime/whole_file.h"
 #include "tests/ui/ui_test_support.h"
@@ -130,7 +130,7 @@ TEST_F(main_window_test, LayoutFitsItsTextsAtEveryDpiInEveryLanguage) {
     HWND window = window_of(main_window);
     for (int page = 3; page >= 0; --page)
         set_control_state(tab_control, page);  // every page built
-    show_network_records({{"KEY1", "One"}, {"KEY2", "Two"}, {"KEY3", "Three"}});
+    load_networks(network_page().model(), {{"KEY1", "One"}, {"KEY2", "Two"}, {"KEY3", "Three"}});
     set_control_state(network_list, 1);
     std::vector<std::pair<int, RECT>> at_96;  // every control of the window
     for (int number = 0; number < 600; ++number)

@@ -11,7 +11,7 @@
 #include "phone/network_names.h"
 #include "phone/operator_table.h"
 #include "procedures/connect.h"
-#include "procedures/networks_list.h"
+#include "app/networks_page.h"
 #include "procedures/networks_read.h"
 #include "procedures/networks_write.h"
 #include "procedures/patch.h"
@@ -138,7 +138,7 @@ protected:
     void expect_refused(const std::string& text) {
         ASSERT_FALSE(boxes().empty()) << text;
         EXPECT_EQ(boxes().back().text, text);
-        EXPECT_EQ(boxes().back().flags, 0x30);
+        EXPECT_EQ(boxes().back().flags, message_box_exclamation);
         EXPECT_EQ(status_text(), "Failed.");
         boxes().clear();
     }
@@ -213,7 +213,7 @@ TEST_F(networks_page_test, RenamedRowIsWhatWriteGivesThePhone) {
     click(write_button);
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "Write 3 networks to the phone?");
-    EXPECT_EQ(boxes()[0].flags, 0x24);
+    EXPECT_EQ(boxes()[0].flags, message_box_question_yes_no);
     EXPECT_EQ(status_text(), written_status);
     EXPECT_EQ(phone_table(), new_table);
     const auto calls = log_calls();
@@ -229,7 +229,7 @@ TEST_F(networks_page_test, RenamedRowIsWhatWriteGivesThePhone) {
 TEST_F(networks_page_test, OpenABackupAndWriteRestoresIt) {
     const std::string old_table = table_bytes(sample_records());
     connected_phone_with(old_table);
-    run_patch();
+    run_patch(network_page().model());
     ASSERT_EQ(status_text(), success_status);
     const std::string patched = phone_table();
     ASSERT_EQ(backups().size(), 1u);
@@ -276,9 +276,9 @@ TEST_F(networks_page_test, SaveAsAndOpenRoundTrip) {
         answer_file_dialogs_with({(files / name).string()});
         click(open_button);
         EXPECT_EQ(status_text(), std::string("Opened 3 networks from ") + name + ".");
-        ASSERT_EQ(networks().records.size(), 3u);
-        EXPECT_EQ(networks().records[0].name, "Saved");
-        EXPECT_EQ(networks().records[2].name, records[2].name);  // "Mega\0fon"
+        ASSERT_EQ(network_page().model().records.size(), 3u);
+        EXPECT_EQ(network_page().model().records[0].name, "Saved");
+        EXPECT_EQ(network_page().model().records[2].name, records[2].name);  // "Mega\0fon"
     }
 }
 
@@ -324,7 +324,7 @@ TEST_F(networks_page_test, SpreadsheetFileRenamesTheListOnly) {
     }
     auto records = sample_records();
     records[2].name = "Third";
-    EXPECT_EQ(format_operator_table(networks().records), table_bytes(records));
+    EXPECT_EQ(format_operator_table(network_page().model().records), table_bytes(records));
     EXPECT_EQ(shown(0, 0) + shown(2, 0), "MTS*Third");
 }
 
@@ -353,7 +353,7 @@ TEST_F(networks_page_test, RefusalsWriteNothing) {
     }
 
     answer_boxes_with(IDNO);
-    run_write();
+    run_write(network_page());
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, "Write 3 networks to the phone?");
     boxes().clear();
@@ -541,7 +541,82 @@ TEST_F(networks_page_test, OneNameForSeveralRows) {
     rename_row(0, "MTS");
     EXPECT_EQ(status_text(), "Renamed 1 network.");
     EXPECT_EQ(shown(0, 0), "MTS");
-    EXPECT_EQ(renamed_network_count(networks()), 1u);
+    EXPECT_EQ(renamed_network_count(network_page().model()), 1u);
+}
+
+// Ctrl+Z and Ctrl+Y on the list, and the context menu's last two items, which name the steps:
+// the names and marks go back and forth and the status says so; a Write keeps the history, and
+// gives the phone the names as they were then.
+TEST_F(networks_page_test, UndoAndRedoByKeysAndByTheMenu) {
+    connected_phone_with(table_bytes(sample_records()));
+    click(read_button);
+    rename_row(2, "Home", {0});
+    rename_row(1, "Other");
+    HWND list = control(network_list);
+    const auto names = [] { return shown(0, 0) + "," + shown(1, 0) + "," + shown(2, 0); };
+    const std::string renamed_one = "*Home,Bee\xFFLine,*Home";
+    const std::string renamed_both = "*Home,*Other,*Home";
+    const struct {
+        WPARAM key;
+        std::string status, names;
+    } keys[] = {{'Z', "Undone: renamed 1 network.", renamed_one},
+                {'Y', "Redone: renamed 1 network.", renamed_both},
+                {'Z', "Undone: renamed 1 network.", renamed_one}};
+    SetFocus(list);
+    hold_key(VK_CONTROL, true);
+    for (const auto& key : keys) {
+        in_loop([&] { PostMessageA(list, WM_KEYDOWN, key.key, 1); },
+                [&] { return status_text() == key.status; });
+        EXPECT_EQ(status_text(), key.status);
+        EXPECT_EQ(names(), key.names);
+    }
+    hold_key(VK_CONTROL, false);
+
+    const struct {
+        std::string undo_item, redo_item;
+        int chosen;  // 5 Undo, 6 Redo (after the four commands and a line)
+        std::string status, names;
+    } menus[] = {{"Undo rename of 2 networks\tCtrl+Z", "Redo rename of 1 network\tCtrl+Y", 6,
+                  "Redone: renamed 1 network.", renamed_both},
+                 {"Undo rename of 1 network\tCtrl+Z", "Redo\tCtrl+Y", 5,
+                  "Undone: renamed 1 network.", renamed_one}};
+    for (const auto& each : menus) {
+        std::string items;
+        set_status_text(main_status_bar, 0, "", 0);
+        hold_key(VK_SHIFT, true);
+        in_loop([list] { PostMessageA(list, WM_SYSKEYDOWN, VK_F10, 1); },
+                [&items, &each] {
+                    HWND menu = FindWindowA("#32768", nullptr);
+                    if (items.empty() && menu != nullptr && IsWindowVisible(menu)) {
+                        HMENU popup = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+                        for (int item : {5, 6}) {
+                            char text[100] = {};
+                            GetMenuStringA(popup, item, text, sizeof text, MF_BYPOSITION);
+                            const bool greyed = GetMenuState(popup, item, MF_BYPOSITION) & MF_GRAYED;
+                            items += text + std::string(greyed ? " (greyed)|" : "|");
+                        }
+                        for (int step = 0; step < each.chosen; ++step)
+                            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+                        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
+                    }
+                    return status_text() == each.status;
+                });
+        hold_key(VK_SHIFT, false);
+        EXPECT_EQ(items, each.undo_item + "|" + each.redo_item +
+                             (each.chosen == 5 ? " (greyed)|" : "|"));
+        EXPECT_EQ(status_text(), each.status);
+        EXPECT_EQ(names(), each.names);
+    }
+
+    click(write_button);
+    auto records = sample_records();
+    records[0].name = records[2].name = "Home";
+    EXPECT_EQ(phone_table(), table_bytes(records));
+    hold_key(VK_CONTROL, true);
+    in_loop([&] { PostMessageA(list, WM_KEYDOWN, 'Z', 1); },
+            [&] { return status_text() == "Undone: renamed 2 networks."; });
+    hold_key(VK_CONTROL, false);
+    EXPECT_EQ(names(), "*MTS,Bee\xFFLine,*Mega");
 }
 
 // Read, Open... and closing the window ask before renames not written or saved are lost (a
@@ -596,7 +671,7 @@ TEST_F(networks_page_test, RenamesAreNotLostWithoutAsking) {
         });
         ASSERT_EQ(boxes().size(), 1u);
         EXPECT_EQ(boxes()[0].text, each.asked);
-        EXPECT_EQ(boxes()[0].flags, 0x134);
+        EXPECT_EQ(boxes()[0].flags, message_box_warning_yes_no_default_no);
         EXPECT_EQ(helper_boxes != SIZE_MAX, !each.first_row.empty());  // the window stayed
         if (!each.first_row.empty()) {
             EXPECT_EQ(shown(0, 0), each.first_row);
@@ -626,10 +701,10 @@ TEST_F(networks_page_test, WriteOntoATableThatCannotBeRead) {
         std::filesystem::remove_all(backup_folder());
         set_variable("P2KSIM_FAIL", fail);
         connected_phone_with(table);
-        show_network_records(records);
+        load_networks(network_page().model(), records);
         answer_boxes_with(IDYES, answer);
-        run_write();
-        EXPECT_EQ(boxes().back().text == question && boxes().back().flags == 0x134, !*fail);
+        run_write(network_page());
+        EXPECT_EQ(boxes().back().text == question && boxes().back().flags == message_box_warning_yes_no_default_no, !*fail);
         EXPECT_EQ(status_text(), status);
         EXPECT_EQ(phone_table(), status == written_status ? format_operator_table(records) : table);
         const auto saved = backups();
@@ -646,16 +721,16 @@ class write_cable_pulled_test : public networks_page_test,
 TEST_P(write_cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const std::string old_table = table_bytes(sample_records());
     connected_phone_with(old_table);
-    run_read();
+    run_read(network_page());
     ASSERT_EQ(status_text(), read_status);
-    rename_networks(networks(), {2}, "New name");
+    rename_networks(network_page().model(), {2}, "New name");
     auto records = sample_records();
     records[2].name = "New name";
     const std::string new_table = table_bytes(records);
     set_variable("P2KSIM_PULL_AFTER", std::to_string(GetParam()).c_str());
     reset_phone();
 
-    run_write();
+    run_write(network_page());
 
     const std::string status = status_text();
     SCOPED_TRACE("status \"" + status + "\"");
@@ -663,7 +738,7 @@ TEST_P(write_cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     const bool told = status == "Failed." || status == "Phone is not connected, can't write";
     expect_phone_safe(old_table, new_table, success, told);
     run_connect(0);
-    run_write();  // the way back: the list kept the table to write
+    run_write(network_page());  // the way back: the list kept the table to write
     EXPECT_EQ(phone_table(), new_table);
 }
 

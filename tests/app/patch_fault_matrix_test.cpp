@@ -22,7 +22,7 @@ protected:
         set_variable(variable, value.c_str());
         reset_phone();
         type_name(name);
-        run_patch();
+        run_patch(network_page().model());
     }
 
     void expect_promises_kept(const std::string& old_table, const std::string& new_table) {
@@ -57,7 +57,7 @@ TEST_P(cable_pulled_test, PhoneKeepsATableOrTheUserIsTold) {
     expect_promises_kept(old_table, table_bytes(renamed(sample_records(), "Super-Line")));
     const bool patched = status_text() == success_status;
     run_connect(0);
-    run_write();  // the way back after a failed Patch
+    run_write(network_page());  // the way back after a failed Patch
     EXPECT_NE(phone_table() == old_table, patched);
 }
 

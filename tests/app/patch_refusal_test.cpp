@@ -68,11 +68,11 @@ TEST_F(patch_refusal_test, RefusedTablesAndNamesWriteNothing) {
         set_variable("P2KSIM_CONNECTED", "1");
         reset_phone();
 
-        run_patch();
+        run_patch(network_page().model());
 
         ASSERT_EQ(boxes().size(), 1u);
         EXPECT_EQ(boxes()[0].text, c.message);
-        EXPECT_EQ(boxes()[0].flags, 0x30);
+        EXPECT_EQ(boxes()[0].flags, message_box_exclamation);
         EXPECT_EQ(boxes()[0].caption, main_window_title);
         EXPECT_EQ(status_text(), "Failed.");
         EXPECT_EQ(log_calls(), calls_up_to_second_check());
@@ -87,12 +87,12 @@ TEST_F(patch_refusal_test, TableLongerThanTheReadIsRefused) {
         table_bytes(numbered_records(1000, std::string(15, 'n'))) + "\x52\xF0\x99\x00\x02Op";
     connected_phone_with(table);
 
-    run_patch();
+    run_patch(network_page().model());
 
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text,
               "''/a/plmn_text_table.bin'' is longer than 20000 bytes.\nNothing was written.");
-    EXPECT_EQ(boxes()[0].flags, 0x30);
+    EXPECT_EQ(boxes()[0].flags, message_box_exclamation);
     EXPECT_EQ(status_text(), "Failed.");
     std::vector<std::string> calls = calls_up_to_second_check();
     calls.insert(calls.begin() + 4, "File_Read(ADDR, 1)");
@@ -105,11 +105,11 @@ TEST_F(patch_refusal_test, EmptyNameAtTheStartAsksThePhoneNothing) {
     connected_phone_with(table_bytes(sample_records()));
     set_control_text(name_field, "");
 
-    run_patch();
+    run_patch(network_page().model());
 
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, empty_name);
-    EXPECT_EQ(boxes()[0].flags, 0x30);
+    EXPECT_EQ(boxes()[0].flags, message_box_exclamation);
     EXPECT_EQ(status_text(), "Press ''connect''");
     EXPECT_TRUE(log_lines().empty());
     EXPECT_EQ(get_control_state(overall_bar), 0);
@@ -123,11 +123,11 @@ TEST_F(patch_refusal_test, NameEmptiedDuringTheFirstRunWritesNothing) {
         return true;
     });
 
-    run_patch();
+    run_patch(network_page().model());
 
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].text, empty_name);
-    EXPECT_EQ(boxes()[0].flags, 0x30);
+    EXPECT_EQ(boxes()[0].flags, message_box_exclamation);
     EXPECT_EQ(status_text(), "Failed.");
     EXPECT_EQ(log_calls(), calls_up_to_second_check());
     EXPECT_EQ(phone_table(), old_table);
@@ -145,7 +145,7 @@ TEST_F(patch_refusal_test, BackupThatCannotBeSavedStopsBeforeTheWrite) {
     connected_phone_with(old_table);
     write_file(backup_folder(), "a file where the backup folder would be");
 
-    run_patch();
+    run_patch(network_page().model());
 
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].flags, 0x10);

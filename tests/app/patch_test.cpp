@@ -37,7 +37,7 @@ TEST_F(patch_test, WritesEveryRecordWithTheNewNameAndKeepsTheOldTable) {
     const std::string new_table = table_bytes(renamed(sample_records(), "Super-Line"));
     connected_phone_with(old_table);
 
-    run_patch();
+    run_patch(network_page().model());
 
     EXPECT_EQ(log_calls(), successful_patch_calls(new_table.size()));
     EXPECT_EQ(phone_table(), new_table);
@@ -65,7 +65,7 @@ TEST_F(patch_test, BackupNeverOverwritesAnEarlierOneOfTheSameSecond) {
         earlier.insert(name);
     }
 
-    run_patch();
+    run_patch(network_page().model());
 
     ASSERT_EQ(status_text(), success_status);
     std::vector<std::pair<std::string, std::string>> made;
@@ -95,7 +95,7 @@ TEST_F(patch_test, TextTypedDuringTheFirstRunIsWhatIsWritten) {
         return true;
     });
 
-    run_patch();
+    run_patch(network_page().model());
 
     EXPECT_EQ(status_when_typed, "Patching...");
     EXPECT_EQ(status_text(), success_status);
@@ -118,7 +118,7 @@ TEST_F(patch_test, TableOfExactlyTheReadLimitIsPatchedAfterAProbe) {
         set_control_text(name_field, "Super-Line-2026");
         connected_phone_with(old_table + after);
 
-        run_patch();
+        run_patch(network_page().model());
 
         EXPECT_EQ(status_text(), success_status);
         EXPECT_EQ(log_calls(), calls);
@@ -141,7 +141,7 @@ TEST_F(patch_test, ReadBackProbeFindsWhatFollowsAFullTable) {
         return true;
     });
 
-    run_patch();
+    run_patch(network_page().model());
 
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_EQ(boxes()[0].flags, 0x10);
@@ -156,7 +156,7 @@ TEST_F(patch_test, ReadBackProbeFindsWhatFollowsAFullTable) {
 TEST_F(patch_test, NotConnectedAtTheFirstCheckAsksThePhoneNothingElse) {
     put_phone_table(table_bytes(sample_records()));
 
-    run_patch();
+    run_patch(network_page().model());
 
     EXPECT_EQ(log_lines(), std::vector<std::string>{"P2K_GetStatus() = 0"});
     EXPECT_EQ(status_text(), not_connected_status);
@@ -170,7 +170,7 @@ TEST_F(patch_test, CablePulledAfterTheReadWritesNothing) {
     set_variable("P2KSIM_PULL_AFTER", "5");
     connected_phone_with(old_table);
 
-    run_patch();
+    run_patch(network_page().model());
 
     const auto calls = successful_patch_calls(0);
     EXPECT_EQ(log_calls(), std::vector<std::string>(calls.begin(), calls.begin() + 6));

@@ -15,7 +15,6 @@
 
 #include "app/main_window.h"
 #include "app/networks_page.h"
-#include "procedures/networks_list.h"
 #include "ui/window_geometry.h"
 #include "phone/network_names.h"
 #include "procedures/window_numbers.h"
@@ -60,7 +59,7 @@ int main(int argc, char** argv) {
     int steps = 0;
     for (int run = 0; run < 7; ++run) {
         double start = now_ms();
-        show_network_records(records);
+        load_networks(network_page().model(), records);
         UpdateWindow(list);
         fills.push_back(now_ms() - start);
 
@@ -84,7 +83,7 @@ int main(int argc, char** argv) {
         rows, median(fills), steps, median(scrolls));
 
     // Each step as the user makes it, painted; the median and the slowest of each kind.
-    show_network_records(records);
+    load_networks(network_page().model(), records);
     for (const int height : {180, 600}) {
         resize_current_window(height == 180 ? 290 : 800, height);
         take_messages();
@@ -103,8 +102,7 @@ int main(int argc, char** argv) {
             }
             for (int column : {0, 0, 0, 2, 2, 2, network_number_column, network_number_column}) {
                 const double start = now_ms();
-                sort_networks_by(networks(), column);
-                show_networks();
+                sort_networks_by(network_page().model(), column);
                 const double painted = now_ms();
                 UpdateWindow(list);
                 sorts.push_back(now_ms() - start);

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/networks_page.h"
 #include "phone/operator_table.h"
 #include "phone/phone_library.h"
 #include "phone/table_backup.h"
@@ -138,7 +139,7 @@ bool measure_table(const char* what, int records, int runs) {
         set_control_state(overall_bar, 0);
         sleeps.clear();
         const double start = now_ms();
-        run_patch();
+        run_patch(network_page().model());
         const double end = now_ms();
         ok = ok && boxes_seen == 0 && get_control_state(overall_bar) == 300 &&
              sleeps.size() == 2 * steps && phone_table().compare(0, expected.size(), expected) == 0;

@@ -5,12 +5,13 @@
 
 #include "procedures/window_numbers.h"
 #include "tests/app/program_process.h"
+#include "ui/message_box.h"
 
 namespace {
 
 constexpr char settings_name[] = "Sett.ings";
 constexpr int information = 0x40;
-constexpr int exclamation = 0x30;
+constexpr int exclamation = message_box_exclamation;
 
 std::string start_notice(const std::string& count) {
     return "This is your " + count +
