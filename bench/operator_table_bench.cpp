@@ -1,5 +1,6 @@
 // Time of the operator table rewrite on a full read block, beside a plain copy of as many bytes;
-// and of the Networks page model's find keystroke and header click on 5000 records.
+// and of the Networks page model's find keystroke, header click, and undo and redo of a rename of
+// every row, on 5000 records.
 #include "phone/operator_table.h"
 
 #include <benchmark/benchmark.h>
@@ -106,9 +107,21 @@ void model_sort_click(benchmark::State& state) {
     }
 }
 
+// Every row renamed (Ctrl+A, F2), then undone and redone in turn: each iteration is one of them.
+void model_undo_redo_5000_renames(benchmark::State& state) {
+    networks_model model = model_of_5000();
+    rename_networks(model, model.shown, "Mistake");
+    bool undo = true;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(undo ? undo_names(model) : redo_names(model));
+        undo = !undo;
+    }
+}
+
 }  // namespace
 
 BENCHMARK(model_find_keystroke);
+BENCHMARK(model_undo_redo_5000_renames);
 BENCHMARK(model_sort_click);
 BENCHMARK(copy_full_table);
 BENCHMARK(rewrite_full_table);

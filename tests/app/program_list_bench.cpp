@@ -2,7 +2,8 @@
 // made from the records as the page makes them) and to scroll it a page at a time from the
 // first row to the last, painting after every step, in the main window as the program builds it;
 // then, in the window as it opens and grown to 800 x 600, each keystroke typed into the find box
-// (the list filtered and painted) and each header click's sort (sorted and painted). Usage:
+// (the list filtered and painted), each header click's sort (sorted and painted), and Ctrl+Z and
+// Ctrl+Y on the list after every row was renamed (undone or redone, and painted). Usage:
 // program_list_bench [ROWS]   (prints the medians in milliseconds)
 #include <windows.h>
 #include <commctrl.h>
@@ -29,6 +30,13 @@ namespace {
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+void hold_control(bool held) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = held ? 0x80 : 0;
+    SetKeyboardState(keys);
 }
 
 void take_messages() {
@@ -110,6 +118,25 @@ int main(int argc, char** argv) {
             }
             take_messages();
         }
+        // Every row renamed, then Ctrl+Z and Ctrl+Y in turn, as the list takes the keys.
+        SetWindowTextA(control_handle(find_field), "");
+        handle_networks_event(find_field);
+        rename_networks(network_page().model(), network_page().model().shown, "Mistake");
+        std::vector<double> undos;
+        hold_control(true);
+        for (int run = 0; run < 20; ++run) {
+            const double start = now_ms();
+            SendMessageA(list, WM_KEYDOWN, run % 2 == 0 ? 'Z' : 'Y', 1);
+            handle_networks_event(network_list);
+            UpdateWindow(list);
+            undos.push_back(now_ms() - start);
+        }
+        hold_control(false);
+        take_messages();
+        std::printf("  %s: undo or redo of a rename of %d rows: %.1f ms median, %.1f ms slowest "
+                    "(and painted)\n",
+                    height == 180 ? "290 x 180" : "800 x 600", rows, median(undos),
+                    *std::max_element(undos.begin(), undos.end()));
         std::printf(
             "  %s: find box, %d keystrokes: %.1f ms median, %.1f ms slowest; %d header clicks: "
             "%.1f "
