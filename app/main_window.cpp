@@ -91,9 +91,10 @@ std::string text_box_text(const std::vector<std::string>& lines) {
 }
 
 void build_text_box(int32_t number, const std::vector<std::string>& lines) {
-    create_text_box(
-        number, text_box_left, text_box_top, control_width(tab_control) - text_box_room_right,
-        control_height(tab_control) - text_box_room_below, text_box_text(lines), text_box_read_only);
+    create_text_box(number, text_box_left, text_box_top,
+                    control_width(tab_control) - text_box_room_right,
+                    control_height(tab_control) - text_box_room_below, text_box_text(lines),
+                    text_box_read_only);
 }
 
 void build_about_page() {

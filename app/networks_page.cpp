@@ -56,7 +56,7 @@ constexpr int button_gap = 6;
 constexpr int button_width = (270 - (button_count - 1) * button_gap) / button_count;
 constexpr int button_margin = 6;  // a caption's room to the button's edges, both sides
 constexpr int count_width = 100;
-constexpr int find_label_gap = 4;  // between a widened label's text and the find box
+constexpr int find_label_gap = 4;    // between a widened label's text and the find box
 constexpr int widest_count = 20000;  // more records than a table the phone takes can hold
 
 struct page_places {
@@ -158,10 +158,9 @@ public:
     void undo_or_redo(bool undo) {
         const names_step* step = undo ? undo_names(networks) : redo_names(networks);
         if (step != nullptr)
-            show_count_status(
-                names_step_text(step->kind,
-                                undo ? step_words::undone_status : step_words::redone_status),
-                static_cast<long long>(step->rows.size()), {{"file", step->file}});
+            show_count_status(names_step_text(step->kind, undo ? step_words::undone_status
+                                                               : step_words::redone_status),
+                              static_cast<long long>(step->rows.size()), {{"file", step->file}});
     }
 
     void use_operator_names_of_selected() {
@@ -181,14 +180,13 @@ public:
     void run_menu() {
         enum : int { rename = 1, operator_names, copy, select_all, undo, redo };
         const int chosen = choose_list_view_command(
-            network_list,
-            {{rename, text_of(text_id::rename_command)},
-             {operator_names, text_of(text_id::operator_names_command)},
-             {copy, text_of(text_id::copy_command)},
-             {select_all, text_of(text_id::select_all_command)},
-             {0, std::string()},
-             {undo, undo_command_text(networks), networks.undo_steps.empty()},
-             {redo, redo_command_text(networks), networks.redo_steps.empty()}});
+            network_list, {{rename, text_of(text_id::rename_command)},
+                           {operator_names, text_of(text_id::operator_names_command)},
+                           {copy, text_of(text_id::copy_command)},
+                           {select_all, text_of(text_id::select_all_command)},
+                           {0, std::string()},
+                           {undo, undo_command_text(networks), networks.undo_steps.empty()},
+                           {redo, redo_command_text(networks), networks.redo_steps.empty()}});
         switch (chosen) {
             case undo:
             case redo:
@@ -319,7 +317,8 @@ void handle_networks_event(int control) {
                 owner.copy_selected();
             else if (event_detail() == list_view_menu_asked)
                 owner.run_menu();
-            else if (event_detail() == list_view_undo_asked || event_detail() == list_view_redo_asked)
+            else if (event_detail() == list_view_undo_asked ||
+                     event_detail() == list_view_redo_asked)
                 owner.undo_or_redo(event_detail() == list_view_undo_asked);
             break;
         case read_button:

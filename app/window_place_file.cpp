@@ -43,7 +43,8 @@ void place_main_window() {
         !parse_window_place(text, place) || !keep_network_column_widths(place.columns))
         return;
     HWND window = window_of(main_window);
-    RECT smallest = {0, 0, to_pixels(main_window_opening_width), to_pixels(main_window_opening_height)};
+    RECT smallest = {0, 0, to_pixels(main_window_opening_width),
+                     to_pixels(main_window_opening_height)};
     AdjustWindowRect(&smallest, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE);
     const int width =
         std::max(to_pixels(place.width), static_cast<int>(smallest.right - smallest.left));

@@ -73,7 +73,8 @@ void show_found(networks_model& model) {
 void look_again(networks_model& model) {
     model.found_names.resize(model.records.size());
     for (size_t row = 0; row < model.records.size(); ++row)
-        model.found_names[row] = lower_case_text(model.letters, network_cell(model, static_cast<int>(row), 0));
+        model.found_names[row] =
+            lower_case_text(model.letters, network_cell(model, static_cast<int>(row), 0));
     model.keys_column = -1;
     show_found(model);
 }
@@ -303,9 +304,9 @@ std::string operator_names_status(const operator_names_result& result) {
     if (result.kept > 0)
         status += " " + count_text_of(text_id::kept_status, static_cast<long long>(result.kept));
     if (result.too_long > 0)
-        status += " " + count_text_of(text_id::kept_long_status,
-                                      static_cast<long long>(result.too_long),
-                                      {{"bytes", std::to_string(operator_name_max)}});
+        status +=
+            " " + count_text_of(text_id::kept_long_status, static_cast<long long>(result.too_long),
+                                {{"bytes", std::to_string(operator_name_max)}});
     return status;
 }
 
@@ -348,8 +349,8 @@ std::string command_text(const std::vector<names_step>& steps, step_words words,
     if (steps.empty())
         return text_of(none);
     const names_step& step = steps.back();
-    return count_text_of(names_step_text(step.kind, words), static_cast<long long>(step.rows.size()),
-                         {{"file", step.file}});
+    return count_text_of(names_step_text(step.kind, words),
+                         static_cast<long long>(step.rows.size()), {{"file", step.file}});
 }
 
 }  // namespace

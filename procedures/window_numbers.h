@@ -33,5 +33,5 @@ constexpr int32_t main_status_bar = 0;
 
 constexpr char main_window_title[] = "[RUS] P2k Korvane Tevra v3.1-tisku";
 
-constexpr int32_t wait_max_seconds = 20;  // the track bar's range is 0 to this
+constexpr int32_t wait_max_seconds = 20;   // the track bar's range is 0 to this
 constexpr int32_t networks_tab_index = 3;  // the Networks page's tab

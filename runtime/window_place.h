@@ -14,7 +14,7 @@ struct window_place {
     int y;
     int width;  // the window's outer size when not maximised
     int height;
-    int maximized;  // 0 or 1
+    int maximized;             // 0 or 1
     std::vector<int> columns;  // 1 to window_place_columns_max of them
 };
 

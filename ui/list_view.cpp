@@ -180,7 +180,8 @@ std::vector<int> list_view_selected_rows(int number) {
 void show_list_view_sort(int number, int column, int direction) {
     HWND list = handle_of(number);
     list_store* store = store_of(list);
-    if (store == nullptr || (store->arrow_column == column && store->arrow_direction == direction)) {
+    if (store == nullptr ||
+        (store->arrow_column == column && store->arrow_direction == direction)) {
         return;
     }
     store->arrow_column = column;

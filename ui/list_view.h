@@ -16,8 +16,8 @@
 // control event with the detail list_view_column_clicked. Typed letters go to the next row
 // whose first cell starts with them. Ctrl+C raises a control event with the detail
 // list_view_copy_asked, Ctrl+Z one with list_view_undo_asked, Ctrl+Y and
-// Ctrl+Shift+Z one with list_view_redo_asked; the context menu key, Shift+F10 and a right click one with the detail
-// list_view_menu_asked (the application shows the menu: choose_list_view_command).
+// Ctrl+Shift+Z one with list_view_redo_asked; the context menu key, Shift+F10 and a right click one
+// with the detail list_view_menu_asked (the application shows the menu: choose_list_view_command).
 //
 // The kind's state is the selected row (-1 when none; setting it selects that row alone), its
 // item count the number of rows shown and an item's text the first cell as shown at that place.

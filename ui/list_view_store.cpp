@@ -120,8 +120,8 @@ void clear_selection(HWND list) {
         }
         set_state(list, place, LVIS_SELECTED, 0);
     }
-    const int focused =
-        static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const int focused = static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (focused >= 0) {
         set_state(list, focused, LVIS_FOCUSED, 0);
     }

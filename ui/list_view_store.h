@@ -22,7 +22,7 @@ struct list_store {
     std::vector<int> editing;           // the rows the open label editor names
     std::vector<int> edit_many;         // the next editor names these rows when among them
     int clicked_column = -1;
-    int label_max = 0;  // the characters the label editor takes, 0 for no limit
+    int label_max = 0;      // the characters the label editor takes, 0 for no limit
     int arrow_column = -1;  // the sort arrow the header shows
     int arrow_direction = 0;
     LPARAM menu_point = -1;  // where the context menu was asked for; -1 from the keyboard

@@ -440,20 +440,24 @@ TEST_F(networks_page_test, ContextMenuByKeyboardAndMouse) {
     choose([list] { PostMessageA(list, WM_SYSKEYDOWN, VK_F10, 1); }, 2);
     hold_key(VK_SHIFT, false);
     EXPECT_EQ(status_text(), "Named 2 networks from the network data.");
-    EXPECT_EQ(shown(0, 0) + shown(1, 0) + shown(2, 0), "MTS*" + network_operator("250-02") + "Mega");
+    EXPECT_EQ(shown(0, 0) + shown(1, 0) + shown(2, 0),
+              "MTS*" + network_operator("250-02") + "Mega");
 
     set_control_state(network_list, 0);
     RECT row = {LVIR_BOUNDS, 0, 0, 0};
     SendMessageA(list, LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
     const LPARAM at = MAKELPARAM(row.left + 4, row.top + 2);
-    choose([list, at] {
-        PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
-        PostMessageA(list, WM_RBUTTONUP, 0, at);
-    }, 3);
+    choose(
+        [list, at] {
+            PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+            PostMessageA(list, WM_RBUTTONUP, 0, at);
+        },
+        3);
     ASSERT_TRUE(OpenClipboard(list));
     HGLOBAL copied = GetClipboardData(CF_TEXT);
-    EXPECT_STREQ(static_cast<const char*>(GlobalLock(copied)),
-                 "Name on phone\tNetwork\tCountry\tOperator\tKey\t#\r\nMega\t002-03\t\t\t00 F2 30 01\t3");
+    EXPECT_STREQ(
+        static_cast<const char*>(GlobalLock(copied)),
+        "Name on phone\tNetwork\tCountry\tOperator\tKey\t#\r\nMega\t002-03\t\t\t00 F2 30 01\t3");
     GlobalUnlock(copied);
     CloseClipboard();
 }
@@ -470,9 +474,13 @@ TEST_F(networks_page_test, KeyboardFocusGoesInReadingOrder) {
         press(VK_TAB);
         order.push_back(GetFocus());
     }
-    const std::vector<HWND> reading = {control(find_field), control(network_list), control(read_button),
-                                       control(write_button), control(open_button),
-                                       control(save_as_button), tab};
+    const std::vector<HWND> reading = {control(find_field),
+                                       control(network_list),
+                                       control(read_button),
+                                       control(write_button),
+                                       control(open_button),
+                                       control(save_as_button),
+                                       tab};
     EXPECT_EQ(order, reading);
     hold_key(VK_SHIFT, true);
     press(VK_TAB);  // back from the tab strip to the last
@@ -584,26 +592,27 @@ TEST_F(networks_page_test, UndoAndRedoByKeysAndByTheMenu) {
         std::string items;
         set_status_text(main_status_bar, 0, "", 0);
         hold_key(VK_SHIFT, true);
-        in_loop([list] { PostMessageA(list, WM_SYSKEYDOWN, VK_F10, 1); },
-                [&items, &each] {
-                    HWND menu = FindWindowA("#32768", nullptr);
-                    if (items.empty() && menu != nullptr && IsWindowVisible(menu)) {
-                        HMENU popup = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-                        for (int item : {5, 6}) {
-                            char text[100] = {};
-                            GetMenuStringA(popup, item, text, sizeof text, MF_BYPOSITION);
-                            const bool greyed = GetMenuState(popup, item, MF_BYPOSITION) & MF_GRAYED;
-                            items += text + std::string(greyed ? " (greyed)|" : "|");
-                        }
-                        for (int step = 0; step < each.chosen; ++step)
-                            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
-                        PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
+        in_loop(
+            [list] { PostMessageA(list, WM_SYSKEYDOWN, VK_F10, 1); },
+            [&items, &each] {
+                HWND menu = FindWindowA("#32768", nullptr);
+                if (items.empty() && menu != nullptr && IsWindowVisible(menu)) {
+                    HMENU popup = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+                    for (int item : {5, 6}) {
+                        char text[100] = {};
+                        GetMenuStringA(popup, item, text, sizeof text, MF_BYPOSITION);
+                        const bool greyed = GetMenuState(popup, item, MF_BYPOSITION) & MF_GRAYED;
+                        items += text + std::string(greyed ? " (greyed)|" : "|");
                     }
-                    return status_text() == each.status;
-                });
+                    for (int step = 0; step < each.chosen; ++step)
+                        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
+                    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
+                }
+                return status_text() == each.status;
+            });
         hold_key(VK_SHIFT, false);
-        EXPECT_EQ(items, each.undo_item + "|" + each.redo_item +
-                             (each.chosen == 5 ? " (greyed)|" : "|"));
+        EXPECT_EQ(items,
+                  each.undo_item + "|" + each.redo_item + (each.chosen == 5 ? " (greyed)|" : "|"));
         EXPECT_EQ(status_text(), each.status);
         EXPECT_EQ(names(), each.names);
     }
@@ -704,7 +713,9 @@ TEST_F(networks_page_test, WriteOntoATableThatCannotBeRead) {
         load_networks(network_page().model(), records);
         answer_boxes_with(IDYES, answer);
         run_write(network_page());
-        EXPECT_EQ(boxes().back().text == question && boxes().back().flags == message_box_warning_yes_no_default_no, !*fail);
+        EXPECT_EQ(boxes().back().text == question &&
+                      boxes().back().flags == message_box_warning_yes_no_default_no,
+                  !*fail);
         EXPECT_EQ(status_text(), status);
         EXPECT_EQ(phone_table(), status == written_status ? format_operator_table(records) : table);
         const auto saved = backups();

@@ -133,10 +133,11 @@ int main(int argc, char** argv) {
         }
         hold_control(false);
         take_messages();
-        std::printf("  %s: undo or redo of a rename of %d rows: %.1f ms median, %.1f ms slowest "
-                    "(and painted)\n",
-                    height == 180 ? "290 x 180" : "800 x 600", rows, median(undos),
-                    *std::max_element(undos.begin(), undos.end()));
+        std::printf(
+            "  %s: undo or redo of a rename of %d rows: %.1f ms median, %.1f ms slowest "
+            "(and painted)\n",
+            height == 180 ? "290 x 180" : "800 x 600", rows, median(undos),
+            *std::max_element(undos.begin(), undos.end()));
         std::printf(
             "  %s: find box, %d keystrokes: %.1f ms median, %.1f ms slowest; %d header clicks: "
             "%.1f "

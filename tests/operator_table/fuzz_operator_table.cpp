@@ -145,8 +145,8 @@ void check_model_operations(const std::vector<operator_record>& loaded, const st
                 break;
         }
         for (size_t row = 0; row < loaded.size(); ++row)
-            renamed_since[row] = !filtered && (renamed_since[row] ||
-                                               model.records[row].name != before[row].name);
+            renamed_since[row] =
+                !filtered && (renamed_since[row] || model.records[row].name != before[row].name);
         check(renamed_network_count(model) == static_cast<size_t>(std::count_if(
                                                   loaded.begin(), loaded.end(),
                                                   [&](const operator_record& r) {
@@ -172,7 +172,8 @@ void check_model_operations(const std::vector<operator_record>& loaded, const st
     while (undo_names(model) != nullptr) {
     }
     for (size_t row = 0; row < loaded.size(); ++row)
-        check(model.records[row].name == loaded[row].name, "undoing every step gives the loaded names");
+        check(model.records[row].name == loaded[row].name,
+              "undoing every step gives the loaded names");
 }
 
 std::string make_input(size_t name_length, bool zero_fill, const std::string& name,

@@ -143,8 +143,8 @@ TEST(NetworksModel, OperatorNamesGoToKnownNetworksTheSystemCanWrite) {
 // find text stay; the menu and the status name the step.
 TEST(NetworksModel, EachStepIsUndoneAndRedoneByItsNamesAlone) {
     const name_sheet_result sheet =
-        apply_name_sheet("Key,Name on phone\r\n72F41000,Sheet\r\n", "n.csv",
-                         loaded().records, code_page_1252_of_utf8);
+        apply_name_sheet("Key,Name on phone\r\n72F41000,Sheet\r\n", "n.csv", loaded().records,
+                         code_page_1252_of_utf8);
     const struct {
         void (*before)(networks_model& model);  // the step's
         void (*step)(networks_model& model, const std::vector<operator_record>& sheet);
@@ -166,7 +166,9 @@ TEST(NetworksModel, EachStepIsUndoneAndRedoneByItsNamesAlone) {
              rename_networks_after(model, records, "n.csv");
          },
          "Undo rename of 1 network from n.csv\tCtrl+Z", "Undone: renamed 1 network from n.csv."},
-        {[](networks_model& model) { rename_networks(model, {1, 2}, "One"); },
+        {[](networks_model& model) {
+             rename_networks(model, {1, 2}, "One");
+         },
          [](networks_model& model, const std::vector<operator_record>&) { discard_renames(model); },
          "Undo discard of changes to 2 networks\tCtrl+Z",
          "Undone: discarded the changes to 2 networks."},
@@ -184,10 +186,10 @@ TEST(NetworksModel, EachStepIsUndoneAndRedoneByItsNamesAlone) {
         EXPECT_EQ(undo_command_text(model), each.undo_command);
         const names_step* undone = undo_names(model);
         ASSERT_NE(undone, nullptr);
-        EXPECT_EQ(count_text_of(names_step_text(undone->kind, step_words::undone_status),
-                                static_cast<long long>(undone->rows.size()),
-                                {{"file", undone->file}}),
-                  each.undone_status);
+        EXPECT_EQ(
+            count_text_of(names_step_text(undone->kind, step_words::undone_status),
+                          static_cast<long long>(undone->rows.size()), {{"file", undone->file}}),
+            each.undone_status);
         EXPECT_EQ(names(model), before) << each.undo_command;
         EXPECT_EQ(renamed_network_count(model), renamed_before);
         EXPECT_EQ(model.shown, shown);
