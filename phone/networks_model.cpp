@@ -310,24 +310,28 @@ std::string operator_names_status(const operator_names_result& result) {
     return status;
 }
 
-const names_step* undo_names(networks_model& model) {
-    if (model.undo_steps.empty())
+namespace {
+
+// The newest step of one list, moved onto the other with its names put back (before or after it).
+const names_step* move_step(networks_model& model, std::vector<names_step>& from,
+                            std::vector<names_step>& to, bool after) {
+    if (from.empty())
         return nullptr;
-    model.redo_steps.push_back(std::move(model.undo_steps.back()));
-    model.undo_steps.pop_back();
-    apply_names(model, model.redo_steps.back(), false);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    apply_names(model, to.back(), after);
     tell(model, networks_change::names);
-    return &model.redo_steps.back();
+    return &to.back();
+}
+
+}  // namespace
+
+const names_step* undo_names(networks_model& model) {
+    return move_step(model, model.undo_steps, model.redo_steps, false);
 }
 
 const names_step* redo_names(networks_model& model) {
-    if (model.redo_steps.empty())
-        return nullptr;
-    model.undo_steps.push_back(std::move(model.redo_steps.back()));
-    model.redo_steps.pop_back();
-    apply_names(model, model.undo_steps.back(), true);
-    tell(model, networks_change::names);
-    return &model.undo_steps.back();
+    return move_step(model, model.redo_steps, model.undo_steps, true);
 }
 
 text_id names_step_text(names_step_kind kind, step_words words) {
