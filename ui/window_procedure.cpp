@@ -97,7 +97,8 @@ LRESULT handle_notification(const NMHDR* header) {
     const UINT code = header->code;
     const int sender_id = static_cast<int>(header->idFrom);
     LRESULT answer = 0;
-    switch (answer_list_view(header, answer)) {
+    const list_view_notice notice = answer_list_view(header, answer);
+    switch (notice) {
         case list_view_notice::answered:
             return answer;
         case list_view_notice::label_edited:
@@ -109,16 +110,12 @@ LRESULT handle_notification(const NMHDR* header) {
             events.detail = list_view_column_clicked;
             return 0;
         case list_view_notice::copy_asked:
-            raise(event_control_used, sender_id);
-            events.detail = list_view_copy_asked;
-            return 0;
         case list_view_notice::undo_asked:
-            raise(event_control_used, sender_id);
-            events.detail = list_view_undo_asked;
-            return 0;
         case list_view_notice::redo_asked:
             raise(event_control_used, sender_id);
-            events.detail = list_view_redo_asked;
+            events.detail = notice == list_view_notice::copy_asked   ? list_view_copy_asked
+                            : notice == list_view_notice::undo_asked ? list_view_undo_asked
+                                                                     : list_view_redo_asked;
             return 0;
         case list_view_notice::other:
             break;

@@ -562,41 +562,43 @@ TEST_F(networks_page_test, UndoAndRedoByKeysAndByTheMenu) {
     rename_row(1, "Other");
     HWND list = control(network_list);
     const auto names = [] { return shown(0, 0) + "," + shown(1, 0) + "," + shown(2, 0); };
-    const std::string renamed_one = "*Home,Bee\xFFLine,*Home";
-    const std::string renamed_both = "*Home,*Other,*Home";
+    const std::string one = "*Home,Bee\xFFLine,*Home", both = "*Home,*Other,*Home";
+    // A key with Ctrl held, or the menu's item 5 (Undo) or 6 (Redo), after four commands and a
+    // line.
     const struct {
         WPARAM key;
-        std::string status, names;
-    } keys[] = {{'Z', "Undone: renamed 1 network.", renamed_one},
-                {'Y', "Redone: renamed 1 network.", renamed_both},
-                {'Z', "Undone: renamed 1 network.", renamed_one}};
-    SetFocus(list);
-    hold_key(VK_CONTROL, true);
-    for (const auto& key : keys) {
-        in_loop([&] { PostMessageA(list, WM_KEYDOWN, key.key, 1); },
-                [&] { return status_text() == key.status; });
-        EXPECT_EQ(status_text(), key.status);
-        EXPECT_EQ(names(), key.names);
-    }
-    hold_key(VK_CONTROL, false);
-
-    const struct {
-        std::string undo_item, redo_item;
-        int chosen;  // 5 Undo, 6 Redo (after the four commands and a line)
-        std::string status, names;
-    } menus[] = {{"Undo rename of 2 networks\tCtrl+Z", "Redo rename of 1 network\tCtrl+Y", 6,
-                  "Redone: renamed 1 network.", renamed_both},
-                 {"Undo rename of 1 network\tCtrl+Z", "Redo\tCtrl+Y", 5,
-                  "Undone: renamed 1 network.", renamed_one}};
-    for (const auto& each : menus) {
+        int item;
+        bool write_first;
+        std::string items, status, names;
+    } steps[] = {
+        {'Z', 0, false, "", "Undone: renamed 1 network.", one},
+        {'Y', 0, false, "", "Redone: renamed 1 network.", both},
+        {0, 5, false, "Undo rename of 1 network\tCtrl+Z|Redo\tCtrl+Y (greyed)|",
+         "Undone: renamed 1 network.", one},
+        {0, 6, false, "Undo rename of 2 networks\tCtrl+Z|Redo rename of 1 network\tCtrl+Y|",
+         "Redone: renamed 1 network.", both},
+        {'Z', 0, true, "", "Undone: renamed 1 network.", "Home,*Bee\xFFLine,Home"},
+    };
+    for (const auto& step : steps) {
+        if (step.write_first) {
+            click(write_button);
+            auto records = sample_records();
+            records[0].name = records[2].name = "Home";
+            records[1].name = "Other";
+            EXPECT_EQ(phone_table(), table_bytes(records));
+        }
         std::string items;
         set_status_text(main_status_bar, 0, "", 0);
-        hold_key(VK_SHIFT, true);
+        SetFocus(list);
+        hold_key(step.key != 0 ? VK_CONTROL : VK_SHIFT, true);
         in_loop(
-            [list] { PostMessageA(list, WM_SYSKEYDOWN, VK_F10, 1); },
-            [&items, &each] {
+            [&] {
+                PostMessageA(list, step.key != 0 ? WM_KEYDOWN : WM_SYSKEYDOWN,
+                             step.key != 0 ? step.key : VK_F10, 1);
+            },
+            [&] {
                 HWND menu = FindWindowA("#32768", nullptr);
-                if (items.empty() && menu != nullptr && IsWindowVisible(menu)) {
+                if (step.item != 0 && items.empty() && menu != nullptr && IsWindowVisible(menu)) {
                     HMENU popup = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
                     for (int item : {5, 6}) {
                         char text[100] = {};
@@ -604,28 +606,17 @@ TEST_F(networks_page_test, UndoAndRedoByKeysAndByTheMenu) {
                         const bool greyed = GetMenuState(popup, item, MF_BYPOSITION) & MF_GRAYED;
                         items += text + std::string(greyed ? " (greyed)|" : "|");
                     }
-                    for (int step = 0; step < each.chosen; ++step)
+                    for (int down = 0; down < step.item; ++down)
                         PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 1);
                     PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 1);
                 }
-                return status_text() == each.status;
+                return status_text() == step.status;
             });
-        hold_key(VK_SHIFT, false);
-        EXPECT_EQ(items,
-                  each.undo_item + "|" + each.redo_item + (each.chosen == 5 ? " (greyed)|" : "|"));
-        EXPECT_EQ(status_text(), each.status);
-        EXPECT_EQ(names(), each.names);
+        hold_key(step.key != 0 ? VK_CONTROL : VK_SHIFT, false);
+        EXPECT_EQ(items, step.items);
+        EXPECT_EQ(status_text(), step.status);
+        EXPECT_EQ(names(), step.names);
     }
-
-    click(write_button);
-    auto records = sample_records();
-    records[0].name = records[2].name = "Home";
-    EXPECT_EQ(phone_table(), table_bytes(records));
-    hold_key(VK_CONTROL, true);
-    in_loop([&] { PostMessageA(list, WM_KEYDOWN, 'Z', 1); },
-            [&] { return status_text() == "Undone: renamed 2 networks."; });
-    hold_key(VK_CONTROL, false);
-    EXPECT_EQ(names(), "*MTS,Bee\xFFLine,*Mega");
 }
 
 // Read, Open... and closing the window ask before renames not written or saved are lost (a
