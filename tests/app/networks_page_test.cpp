@@ -600,7 +600,7 @@ TEST_F(networks_page_test, UndoAndRedoByKeysAndByTheMenu) {
                 HWND menu = FindWindowA("#32768", nullptr);
                 if (step.item != 0 && items.empty() && menu != nullptr && IsWindowVisible(menu)) {
                     HMENU popup = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-                    for (int item : {5, 6}) {
+                    for (UINT item : {5, 6}) {
                         char text[100] = {};
                         GetMenuStringA(popup, item, text, sizeof text, MF_BYPOSITION);
                         const bool greyed = GetMenuState(popup, item, MF_BYPOSITION) & MF_GRAYED;
